@@ -1,0 +1,22 @@
+find_package(GTest REQUIRED)
+
+# pos_add_test(<name> SOURCES <files...> [LIBS <libs...>] [QT] [SLOW])
+# One way to register every test: GoogleTest for the logic; QT marks a QtTest
+# that runs on the offscreen platform; SLOW labels a test that the quick run skips.
+function(pos_add_test name)
+  cmake_parse_arguments(ARG "QT;SLOW" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE pos_testsupport ${ARG_LIBS})
+  if(ARG_QT)
+    target_link_libraries(${name} PRIVATE Qt6::Test)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  else()
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+    add_test(NAME ${name} COMMAND ${name})
+  endif()
+  set_tests_properties(${name} PROPERTIES WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR})
+  if(ARG_SLOW)
+    set_tests_properties(${name} PROPERTIES LABELS slow)
+  endif()
+endfunction()
