@@ -1,5 +1,6 @@
 #include "common/docNumbers.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "database/dataModule.h"
@@ -43,20 +44,18 @@ std::string yymmdd(const std::string& dateText) {
 std::string nextNumber(PosContext& ctx, const std::string& table, const std::string& column,
                        const std::string& prefix, const std::string& day) {
     const std::string p = prefix + day;
-    std::string m = largestNumber(ctx, table, column, prefix, p + "%");
-    long long serial;
-    if (m.size() >= 13) {
-        serial = Value::text(m.substr(8, 5)).asInteger();
-        if (serial < 10000) serial = 10000;
-    } else {
-        serial = 10000;
-    }
-    // Past 99999 the serial grows to six digits and more. Those numbers sort
-    // below the five-digit ones as text, so look for them by their length.
-    for (size_t width = 6;; ++width) {
-        std::string longer = largestNumber(ctx, table, column, prefix, p + std::string(width, '_'));
-        if (longer.empty()) break;
-        serial = Value::text(longer.substr(8)).asInteger();
+    // Serials have five digits, and six and more past 99999. Numbers of one
+    // length compare as text in numeric order, but a longer serial sorts below
+    // a shorter one (and an older, shorter number above), so each length is
+    // searched on its own and shorter numbers are ignored.
+    long long serial = 10000;
+    for (size_t width = 5;; ++width) {
+        std::string m = largestNumber(ctx, table, column, prefix, p + std::string(width, '_'));
+        if (m.empty()) {
+            if (width > 5) break;
+            continue;
+        }
+        serial = std::max(serial, Value::text(m.substr(8)).asInteger());
     }
     return p + std::to_string(serial + 1);
 }
