@@ -573,6 +573,45 @@ bool rewriteJoinedUpdate(Level& L) {
     return true;
 }
 
+// Jet names an unnamed expression of the outermost select list Expr1000,
+// Expr1001, …; SQLite would name it by its translated text.
+void nameExpressions(Level& L) {
+    if (L.empty() || !isWord(L[0], "select")) return;
+    size_t b = 1;
+    if (b < L.size() && (isWord(L[b], "distinct") || isWord(L[b], "distinctrow") || isWord(L[b], "all")))
+        ++b;
+    if (b + 1 < L.size() && isWord(L[b], "top")) b += 2;
+    size_t e = b;
+    while (e < L.size() && !isWord(L[e], "from") && !isWord(L[e], "union") &&
+           !isWord(L[e], "where") && !isWord(L[e], "order") && !isWord(L[e], "group"))
+        ++e;
+    Level list;
+    int unnamed = 0;
+    for (Level& expr : splitCommas(slice(L, b, e))) {
+        auto plainWord = [](const Node& n) {
+            return !n.group && (n.tok.kind == Kind::Word || n.tok.kind == Kind::QuotedIdent) &&
+                   !isKeyword(n.tok);
+        };
+        // Named: a star, a plain or qualified column, or anything with an alias
+        // (explicit, or a trailing name that does not follow an operator).
+        bool named = expr.empty() || isOp(expr.back(), "*") ||
+                     (expr.size() == 1 && plainWord(expr[0]));
+        if (expr.size() >= 2 && plainWord(expr.back())) {
+            const Node& prev = expr[expr.size() - 2];
+            named = named || isWord(prev, "as") || isOp(prev, ".") || prev.group ||
+                    prev.tok.kind != Kind::Op;
+        }
+        if (!list.empty()) list.push_back(op(","));
+        list.insert(list.end(), expr.begin(), expr.end());
+        if (!named) {
+            list.push_back(word("as"));
+            list.push_back(word("Expr" + std::to_string(1000 + unnamed++)));
+        }
+    }
+    L.erase(L.begin() + static_cast<long>(b), L.begin() + static_cast<long>(e));
+    L.insert(L.begin() + static_cast<long>(b), list.begin(), list.end());
+}
+
 bool isDml(const std::vector<Token>& toks) {
     for (const Token& t : toks) {
         if (isOp(t, "(")) continue;
@@ -629,6 +668,7 @@ Translation translate(const std::vector<Token>& tokens) {
     Level L = buildLevel(tokens, i, false);
     Translation t;
     rewriteJoinedUpdate(L);
+    nameExpressions(L);
     rewriteTopIn(L, true, t.hiddenColumns);
     rewriteArithmetic(L);
     emit(L, t.sql);

@@ -456,7 +456,7 @@ CREATE INDEX ix_tkc_ck ON jxc_tkc (ck_sn);
 CREATE TABLE jxc_goodslist (
     id         INTEGER PRIMARY KEY,
     gl_flag    TEXT,                       -- movement kind ('xs' sale, 'xt' return, 'dh' redemption ...)
-    gl_djh     TEXT,
+    gl_djh     TEXT COLLATE NOCASE,
     gl_djh2    TEXT,
     id2        INTEGER,
     g_sn       TEXT,
@@ -534,7 +534,7 @@ CREATE TABLE jxc_ysyfk (
     k_type  TEXT,                          -- 'kh' customer, 'gh' supplier
     k_ghskh TEXT,                          -- customer or supplier code
     k_rq    TEXT,
-    gl_djh  TEXT,
+    gl_djh  TEXT COLLATE NOCASE,
     k_djlx  TEXT,                          -- document kind code ('XS', 'XT' ...)
     k_djtxt TEXT,
     k_fkfs  TEXT,                          -- money account
@@ -554,7 +554,7 @@ CREATE INDEX ix_ysyfk_djh ON jxc_ysyfk (gl_djh);
 -- account documents of the back office (receipts and payments)
 CREATE TABLE jxc_ysyfk_dj (
     id      INTEGER PRIMARY KEY,
-    gl_djh  TEXT,
+    gl_djh  TEXT COLLATE NOCASE,
     k_type  TEXT,
     k_ghskh TEXT,
     k_rq    TEXT,
@@ -574,7 +574,7 @@ CREATE TABLE jxc_fpdjb (
     fp_type    TEXT,                       -- 'kh' customer
     fp_ghskh   TEXT,
     fp_rq      TEXT,
-    gl_djh     TEXT,
+    gl_djh     TEXT COLLATE NOCASE,
     fp_djlx    TEXT,
     fp_djtxt   TEXT,
     fp_no      TEXT,                       -- invoice number
@@ -599,7 +599,7 @@ CREATE TABLE jxc_xjyh (
     id       INTEGER PRIMARY KEY,
     xj_kmmc  TEXT,                         -- money account name ('现金' ...)
     xj_rq    TEXT,
-    gl_djh   TEXT,
+    gl_djh   TEXT COLLATE NOCASE,
     xj_dlx   TEXT,                         -- entry kind text
     xj_je    REAL DEFAULT 0,               -- signed amount, money in positive
     xj_ljje  REAL DEFAULT 0,               -- running balance
@@ -617,7 +617,7 @@ CREATE INDEX ix_xjyh_djh ON jxc_xjyh (gl_djh);
 -- expenses (cost of redeemed gifts)
 CREATE TABLE jxc_yyfy (
     id      INTEGER PRIMARY KEY,
-    gl_djh  TEXT,
+    gl_djh  TEXT COLLATE NOCASE,
     fy_rq   TEXT,
     fy_lx   TEXT,
     fy_je   REAL DEFAULT 0,
@@ -639,7 +639,7 @@ CREATE INDEX ix_yyfy_djh ON jxc_yyfy (gl_djh);
 -- retail sale lines: the till's working lines, kept as the posted document's lines
 CREATE TABLE jxc_lsxssp (
     id        INTEGER PRIMARY KEY,
-    gl_djh    TEXT,
+    gl_djh    TEXT COLLATE NOCASE,
     g_sn      TEXT,
     a_name    TEXT,
     dw_name   TEXT DEFAULT '',
@@ -687,7 +687,7 @@ CREATE INDEX ix_lsxssp_id3 ON jxc_lsxssp (id3);
 -- retail sale lines parked by the back office (consulted for sale numbers)
 CREATE TABLE jxc_lsxssptemp (
     id        INTEGER PRIMARY KEY,
-    gl_djh    TEXT,
+    gl_djh    TEXT COLLATE NOCASE,
     g_sn      TEXT,
     a_name    TEXT,
     dw_name   TEXT DEFAULT '',
@@ -733,7 +733,7 @@ CREATE INDEX ix_lsxssptemp_djh ON jxc_lsxssptemp (gl_djh, a_name);
 -- retail sale document header
 CREATE TABLE jxc_lsxsd (
     id         INTEGER PRIMARY KEY,
-    gl_djh     TEXT,
+    gl_djh     TEXT COLLATE NOCASE,
     gl_djh2    TEXT,
     kh_sn      TEXT,
     ck_sn      TEXT,
@@ -774,7 +774,7 @@ CREATE INDEX ix_lsxsd_kh ON jxc_lsxsd (kh_sn, ls_xsrq);
 CREATE TABLE jxc_xssp (
     id      INTEGER PRIMARY KEY,
     id2     INTEGER,
-    gl_djh  TEXT,
+    gl_djh  TEXT COLLATE NOCASE,
     g_sn    TEXT,
     a_name  TEXT,
     dw_name TEXT,
@@ -794,7 +794,7 @@ CREATE INDEX ix_xssp_djh ON jxc_xssp (gl_djh);
 -- POS record header: tenders, rounding-off, member points, optical data
 CREATE TABLE jxc_posxsd (
     id         INTEGER PRIMARY KEY,
-    gl_djh     TEXT,
+    gl_djh     TEXT COLLATE NOCASE,
     pos_xsrq   TEXT,                       -- moment of the sale (held sales: date only)
     hy_sn      TEXT DEFAULT '',
     kh_sn      TEXT,
@@ -850,7 +850,7 @@ CREATE INDEX ix_posxsd_hy ON jxc_posxsd (hy_sn);
 -- POS record lines
 CREATE TABLE jxc_posxssp (
     id         INTEGER PRIMARY KEY,
-    gl_djh     TEXT,
+    gl_djh     TEXT COLLATE NOCASE,
     g_sn       TEXT,
     a_name     TEXT,
     dw_name    TEXT DEFAULT '',
@@ -885,7 +885,7 @@ CREATE INDEX ix_posxssp_goods ON jxc_posxssp (g_sn);
 -- POS return lines kept by the back office (consulted for return numbers)
 CREATE TABLE jxc_posthsp (
     id       INTEGER PRIMARY KEY,
-    gl_djh   TEXT,
+    gl_djh   TEXT COLLATE NOCASE,
     gl_djh2  TEXT,
     g_sn     TEXT,
     a_name   TEXT,
@@ -916,7 +916,7 @@ CREATE INDEX ix_posthsp_djh ON jxc_posthsp (gl_djh);
 -- print data set of the receipt layout (loss and expense goods lines of the back office)
 CREATE TABLE jxc_blfysp (
     id      INTEGER PRIMARY KEY,
-    gl_djh  TEXT,
+    gl_djh  TEXT COLLATE NOCASE,
     g_sn    TEXT,
     a_name  TEXT,
     dw_name TEXT,
@@ -934,7 +934,7 @@ CREATE INDEX ix_blfysp_djh ON jxc_blfysp (gl_djh);
 -- sales return header
 CREATE TABLE jxc_xsthd (
     id         INTEGER PRIMARY KEY,
-    gl_djh     TEXT,
+    gl_djh     TEXT COLLATE NOCASE,
     gl_djh2    TEXT,
     hy_sn      TEXT DEFAULT '',
     kh_sn      TEXT,
@@ -960,7 +960,7 @@ CREATE INDEX ix_xsthd_djh ON jxc_xsthd (gl_djh);
 -- sales return lines
 CREATE TABLE jxc_xsthsp (
     id       INTEGER PRIMARY KEY,
-    gl_djh   TEXT,
+    gl_djh   TEXT COLLATE NOCASE,
     gl_djh2  TEXT,
     g_sn     TEXT,
     a_name   TEXT,
@@ -1075,7 +1075,7 @@ CREATE INDEX ix_hyxx_name ON jxc_hyxx (hy_name);
 -- member top-ups, fees and deferred bonus releases
 CREATE TABLE jxc_hyxf (
     id       INTEGER PRIMARY KEY,
-    gl_djh   TEXT,
+    gl_djh   TEXT COLLATE NOCASE,
     hy_sn    TEXT,
     xf_rq    TEXT,
     xf_je    REAL DEFAULT 0,               -- amount added to the balance
@@ -1102,7 +1102,7 @@ CREATE INDEX ix_hyxf_aname ON jxc_hyxf (a_name, xf_rq);
 -- gift redemption header
 CREATE TABLE jxc_dhd (
     id      INTEGER PRIMARY KEY,
-    gl_djh  TEXT,
+    gl_djh  TEXT COLLATE NOCASE,
     hy_sn   TEXT,
     dh_dhrq TEXT,
     dh_sl   REAL DEFAULT 0,
@@ -1116,7 +1116,7 @@ CREATE INDEX ix_dhd_djh ON jxc_dhd (gl_djh);
 -- gift redemption lines
 CREATE TABLE jxc_dhzp (
     id      INTEGER PRIMARY KEY,
-    gl_djh  TEXT,
+    gl_djh  TEXT COLLATE NOCASE,
     g_sn    TEXT,
     dh_zpjf REAL DEFAULT 0,                -- points per unit
     dh_sl   REAL DEFAULT 0,
@@ -1128,7 +1128,7 @@ CREATE INDEX ix_dhzp_djh ON jxc_dhzp (gl_djh, a_name);
 -- SMS notices sent to members
 CREATE TABLE jxc_smshy (
     id        INTEGER PRIMARY KEY,
-    gl_djh    TEXT,
+    gl_djh    TEXT COLLATE NOCASE,
     hy_sn     TEXT,
     hy_mobile TEXT,
     sms_rq    TEXT,
@@ -1203,7 +1203,7 @@ CREATE TABLE jxc_jbgl (
 -- cash in and cash out of the drawer
 CREATE TABLE jxc_crk (
     id       INTEGER PRIMARY KEY,
-    gl_djh   TEXT,
+    gl_djh   TEXT COLLATE NOCASE,
     crk_rq   TEXT,
     crk_je   REAL DEFAULT 0,
     crk_flag TEXT,                         -- 'r' cash in, 'c' cash out
