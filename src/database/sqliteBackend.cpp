@@ -18,6 +18,18 @@ struct SqliteBackend::Prepared {
     int hidden = 0;                  // trailing helper columns of a top-N rewrite
     std::vector<bool> booleanColumn;  // declared BOOLEAN: read as True/False
     ~Prepared() { sqlite3_finalize(stmt); }
+
+    // Column types are read again when SQLite re-prepared the statement after a
+    // schema change (a column added to a table read with select *).
+    void readColumns() {
+        int n = sqlite3_column_count(stmt);
+        if (static_cast<int>(booleanColumn.size()) == n) return;
+        booleanColumn.assign(n, false);
+        for (int i = 0; i < n; ++i) {
+            const char* t = sqlite3_column_decltype(stmt, i);
+            booleanColumn[i] = t && sqlite3_stricmp(t, "BOOLEAN") == 0;
+        }
+    }
 };
 
 namespace {
@@ -216,12 +228,6 @@ SqliteBackend::Prepared& SqliteBackend::prepareNative(const std::string& sql) {
     if (sqlite3_prepare_v3(db_, sql.c_str(), static_cast<int>(sql.size()),
                            SQLITE_PREPARE_PERSISTENT, &p->stmt, nullptr) != SQLITE_OK)
         fail("");
-    int n = sqlite3_column_count(p->stmt);
-    p->booleanColumn.resize(n);
-    for (int i = 0; i < n; ++i) {
-        const char* t = sqlite3_column_decltype(p->stmt, i);
-        p->booleanColumn[i] = t && sqlite3_stricmp(t, "BOOLEAN") == 0;
-    }
     return *cache_.emplace(sql, std::move(p)).first->second;
 }
 
@@ -244,12 +250,6 @@ SqliteBackend::Prepared& SqliteBackend::prepare(std::string_view jetSql,
         if (*tail != ' ' && *tail != ';')
             throw DbError("only one statement at a time may be run");
     p->hidden = t.hiddenColumns;
-    int n = sqlite3_column_count(p->stmt);
-    p->booleanColumn.resize(n);
-    for (int i = 0; i < n; ++i) {
-        const char* d = sqlite3_column_decltype(p->stmt, i);
-        p->booleanColumn[i] = d && sqlite3_stricmp(d, "BOOLEAN") == 0;
-    }
     return *cache_.emplace(std::move(shape.key), std::move(p)).first->second;
 }
 
@@ -307,16 +307,19 @@ ResultSet SqliteBackend::query(std::string_view sql, size_t maxRows) {
     bind(p, params);
     ResetGuard guard{p.stmt};
     ResultSet rs;
+    int rc = maxRows > 0 ? sqlite3_step(p.stmt) : SQLITE_DONE;
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE) fail("");
+    p.readColumns();
     int n = sqlite3_column_count(p.stmt) - p.hidden;
     for (int i = 0; i < n; ++i) rs.columns.emplace_back(sqlite3_column_name(p.stmt, i));
-    while (rs.rows.size() < maxRows) {
-        int rc = sqlite3_step(p.stmt);
-        if (rc == SQLITE_DONE) break;
-        if (rc != SQLITE_ROW) fail("");
+    while (rc == SQLITE_ROW) {
         std::vector<Value> row;
         row.reserve(n);
         for (int i = 0; i < n; ++i) row.push_back(columnValue(p.stmt, i, p.booleanColumn[i]));
         rs.rows.push_back(std::move(row));
+        if (rs.rows.size() >= maxRows) break;
+        rc = sqlite3_step(p.stmt);
+        if (rc != SQLITE_ROW && rc != SQLITE_DONE) fail("");
     }
     return rs;
 }
@@ -329,7 +332,8 @@ Value SqliteBackend::firstValue(std::string_view sql) {
     int rc = sqlite3_step(p.stmt);
     if (rc == SQLITE_DONE) return {};
     if (rc != SQLITE_ROW) fail("");
-    if (sqlite3_column_count(p.stmt) == 0) return {};
+    p.readColumns();
+    if (p.booleanColumn.empty()) return {};
     return columnValue(p.stmt, 0, p.booleanColumn[0]);
 }
 

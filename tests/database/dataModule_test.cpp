@@ -190,3 +190,21 @@ TEST(StoreFile, TwoTerminalsShareOneStore) {
 
 }  // namespace
 }  // namespace pos::test
+
+namespace pos::test {
+namespace {
+
+TEST(StoreFile, SelectStarFollowsAColumnAddedWhileRunning) {
+    TestStore store(false);
+    store.db.execSql("create table t_a (id integer primary key, x text)");
+    store.db.execSql("insert into t_a (x) values ('a')");
+    store.db.openSelect("select * from t_a");
+    store.db.QuerySelect.close();
+    store.db.execSql("alter table t_a add column ok boolean default 1");
+    store.db.openSelect("select * from t_a");
+    EXPECT_EQ("True", store.db.QuerySelect.fieldText("ok"));
+    store.db.QuerySelect.close();
+}
+
+}  // namespace
+}  // namespace pos::test
