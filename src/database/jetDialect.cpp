@@ -5,6 +5,7 @@
 #include <unordered_set>
 
 #include "database/dbError.h"
+#include "database/sqlText.h"
 
 namespace pos::jet {
 
@@ -180,24 +181,8 @@ void emitNode(const Node& n, std::string& out) {
         return;
     }
     switch (n.tok.kind) {
-        case Kind::String: {
-            out += '\'';
-            for (char c : n.tok.text) {
-                if (c == '\'') out += '\'';
-                out += c;
-            }
-            out += '\'';
-            break;
-        }
-        case Kind::QuotedIdent: {
-            out += '"';
-            for (char c : n.tok.text) {
-                if (c == '"') out += '"';
-                out += c;
-            }
-            out += '"';
-            break;
-        }
+        case Kind::String: out += sqlQuote(n.tok.text); break;
+        case Kind::QuotedIdent: out += sqlQuoteName(n.tok.text); break;
         default: out += n.tok.text;
     }
 }

@@ -22,6 +22,16 @@ inline std::string sqlQuote(std::string_view text) {
     return r;
 }
 
+// "name" with every " doubled: an identifier in SQLite's quoting.
+inline std::string sqlQuoteName(std::string_view name) {
+    std::string r = "\"";
+    for (char c : name) {
+        if (c == '"') r += '"';
+        r += c;
+    }
+    return r + "\"";
+}
+
 // A number in the general form with a point, never a locale's comma.
 inline std::string sqlNumber(double v) { return formatNumber(v); }
 

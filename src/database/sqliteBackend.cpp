@@ -9,6 +9,7 @@
 #include "common/rounding.h"
 #include "database/dbError.h"
 #include "database/jetDialect.h"
+#include "database/sqlText.h"
 #include "platform/clock.h"
 
 namespace pos {
@@ -349,16 +350,6 @@ long long SqliteBackend::execute(std::string_view sql) {
     return sqlite3_changes64(db_);
 }
 
-namespace {
-std::string quoteName(const std::string& name) {
-    std::string r = "\"";
-    for (char c : name) {
-        if (c == '"') r += '"';
-        r += c;
-    }
-    return r + "\"";
-}
-}  // namespace
 
 long long SqliteBackend::insertRow(const std::string& table, const FieldValues& fields) {
     std::string cols, marks;
@@ -368,11 +359,11 @@ long long SqliteBackend::insertRow(const std::string& table, const FieldValues& 
             cols += ',';
             marks += ',';
         }
-        cols += quoteName(name);
+        cols += sqlQuoteName(name);
         marks += '?';
         params.push_back(value);
     }
-    std::string sql = "INSERT INTO " + quoteName(table) +
+    std::string sql = "INSERT INTO " + sqlQuoteName(table) +
                       (fields.empty() ? " DEFAULT VALUES" : " (" + cols + ") VALUES (" + marks + ")");
     Prepared& p = prepareNative(sql);
     bind(p, params);
@@ -387,11 +378,11 @@ void SqliteBackend::updateRow(const std::string& table, long long id, const Fiel
     std::vector<Value> params;
     for (const auto& [name, value] : fields) {
         if (!sets.empty()) sets += ',';
-        sets += quoteName(name) + "=?";
+        sets += sqlQuoteName(name) + "=?";
         params.push_back(value);
     }
     params.push_back(Value::integer(id));
-    Prepared& p = prepareNative("UPDATE " + quoteName(table) + " SET " + sets + " WHERE id=?");
+    Prepared& p = prepareNative("UPDATE " + sqlQuoteName(table) + " SET " + sets + " WHERE id=?");
     bind(p, params);
     ResetGuard guard{p.stmt};
     if (sqlite3_step(p.stmt) != SQLITE_DONE) fail(table);
