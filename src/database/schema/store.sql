@@ -4,7 +4,9 @@
 --   * every table has an auto-number counter `id` that orders its rows;
 --   * dates and moments are text: 'yyyy-mm-dd' or 'yyyy-mm-dd hh:mm:ss';
 --   * codes, names, notes, document numbers and text flags are TEXT
---     (codes made of digits must stay text: '+' concatenates texts);
+--     (codes made of digits must stay text: '+' concatenates texts), and
+--     compare without regard to case (COLLATE NOCASE), as the back office's
+--     database always did; passwords alone compare exactly;
 --   * amounts, prices, quantities, rates, balances and points are REAL;
 --   * flags and settings compared with numbers in statements are INTEGER;
 --   * yes/no columns are BOOLEAN (read back as True/False);
@@ -17,132 +19,132 @@
 -- company record: name, contact, telephone and address printed on receipts
 CREATE TABLE jxc_company (
     id        INTEGER PRIMARY KEY,
-    c_name    TEXT,
-    c_jc      TEXT,
-    c_lxr     TEXT,
-    c_tele    TEXT,
-    c_address TEXT
+    c_name    TEXT COLLATE NOCASE,
+    c_jc      TEXT COLLATE NOCASE,
+    c_lxr     TEXT COLLATE NOCASE,
+    c_tele    TEXT COLLATE NOCASE,
+    c_address TEXT COLLATE NOCASE
 );
 
 -- system settings: decimals, stock rules, pricing rules, switches
 CREATE TABLE jxc_xtcs (
     id              INTEGER PRIMARY KEY,
-    cs_cgdj         TEXT,
-    cs_xsdj         TEXT,
-    cs_xgdj         TEXT,
-    cs_kc           TEXT,
-    cs_ysdh         TEXT,
-    cs_spbh         TEXT,
-    cs_hcj          TEXT,
-    cs_ct           TEXT,
-    cs_xt           TEXT,
-    cs_shdj         TEXT,
-    cs_xjyh         TEXT,
+    cs_cgdj         TEXT COLLATE NOCASE,
+    cs_xsdj         TEXT COLLATE NOCASE,
+    cs_xgdj         TEXT COLLATE NOCASE,
+    cs_kc           TEXT COLLATE NOCASE,
+    cs_ysdh         TEXT COLLATE NOCASE,
+    cs_spbh         TEXT COLLATE NOCASE,
+    cs_hcj          TEXT COLLATE NOCASE,
+    cs_ct           TEXT COLLATE NOCASE,
+    cs_xt           TEXT COLLATE NOCASE,
+    cs_shdj         TEXT COLLATE NOCASE,
+    cs_xjyh         TEXT COLLATE NOCASE,
     cs_cbjs         INTEGER DEFAULT 2,     -- decimals of quantities
-    cs_posdj        TEXT,
-    cs_djrq         TEXT,
-    cs_dysx         TEXT,
-    cs_cs001        TEXT,
-    cs_cs002        TEXT,
-    cs_hbfh         TEXT,                  -- currency symbol of price formats
-    cs_cs004        TEXT,                  -- pole display speed: '0' 2400 baud, else 9600
-    cs_cs007        TEXT,
-    cs_cs008        TEXT,
-    cs_cs009        TEXT,
-    cs_cs010        TEXT,
-    cs_cs011        TEXT,
-    cs_cs013        TEXT,
-    cs_cs014        TEXT,
-    cs_cs005        TEXT,
-    cs_cs006        TEXT,
-    cs_bcqdy        TEXT,
-    cs_cs017        TEXT,
-    cs_cs016        TEXT,
-    cs_djzddy       TEXT,
-    cs_djzddysl     TEXT,
-    cs_tmzdsc       TEXT,
-    cs_tmscff       TEXT,
-    cs_tmtype       TEXT,
-    cs_tjcyjf       TEXT,
-    cs_posfkws      TEXT,                  -- decimals of the amount due at the till
-    cs_zjews        TEXT,
-    cs_jews         TEXT,                  -- decimals of amounts ('0'..'6')
+    cs_posdj        TEXT COLLATE NOCASE,
+    cs_djrq         TEXT COLLATE NOCASE,
+    cs_dysx         TEXT COLLATE NOCASE,
+    cs_cs001        TEXT COLLATE NOCASE,
+    cs_cs002        TEXT COLLATE NOCASE,
+    cs_hbfh         TEXT COLLATE NOCASE,                  -- currency symbol of price formats
+    cs_cs004        TEXT COLLATE NOCASE,                  -- pole display speed: '0' 2400 baud, else 9600
+    cs_cs007        TEXT COLLATE NOCASE,
+    cs_cs008        TEXT COLLATE NOCASE,
+    cs_cs009        TEXT COLLATE NOCASE,
+    cs_cs010        TEXT COLLATE NOCASE,
+    cs_cs011        TEXT COLLATE NOCASE,
+    cs_cs013        TEXT COLLATE NOCASE,
+    cs_cs014        TEXT COLLATE NOCASE,
+    cs_cs005        TEXT COLLATE NOCASE,
+    cs_cs006        TEXT COLLATE NOCASE,
+    cs_bcqdy        TEXT COLLATE NOCASE,
+    cs_cs017        TEXT COLLATE NOCASE,
+    cs_cs016        TEXT COLLATE NOCASE,
+    cs_djzddy       TEXT COLLATE NOCASE,
+    cs_djzddysl     TEXT COLLATE NOCASE,
+    cs_tmzdsc       TEXT COLLATE NOCASE,
+    cs_tmscff       TEXT COLLATE NOCASE,
+    cs_tmtype       TEXT COLLATE NOCASE,
+    cs_tjcyjf       TEXT COLLATE NOCASE,
+    cs_posfkws      TEXT COLLATE NOCASE,                  -- decimals of the amount due at the till
+    cs_zjews        TEXT COLLATE NOCASE,
+    cs_jews         TEXT COLLATE NOCASE,                  -- decimals of amounts ('0'..'6')
     cs_xsws         INTEGER DEFAULT 2,     -- decimals of prices
-    cs_kp           TEXT,
-    cs_hs           TEXT,
-    cs_spck         TEXT,
-    cs_sprk         TEXT,
-    cs_lsj          TEXT,
-    cs_sms          TEXT,
-    cs_tax          TEXT,
-    cs_dbdj         TEXT,
-    cs_jhzk         TEXT,
-    cs_zdzk         TEXT,                  -- lowest discount rate a cashier may give
-    cs_possk        TEXT,
-    cs_kddy         TEXT,
-    cs_fzdw         TEXT,
-    cs_cs003        TEXT,
-    cs_cs020        TEXT,
-    cs_cgje         TEXT,
-    cs_xsje         TEXT,
-    cs_djsh         TEXT,
-    cs_spcz         TEXT,
-    cs_poshooktoday TEXT,
-    cs_barcode      TEXT,                  -- prescription goods need a registration
-    cs_barunique    TEXT,
-    cs_zerocost     TEXT,
-    cs_posrq        TEXT,
-    cs_shtc         TEXT,
-    cs_cgyh         TEXT,
-    cs_xsyh         TEXT,
-    cs_xsjgts       TEXT,                  -- rounding-off: '1' rounding line, '0' spread over lines
-    cs_wxzf         TEXT,
-    cs_mchid        TEXT,
-    cs_key          TEXT,
-    cs_cs012        TEXT
+    cs_kp           TEXT COLLATE NOCASE,
+    cs_hs           TEXT COLLATE NOCASE,
+    cs_spck         TEXT COLLATE NOCASE,
+    cs_sprk         TEXT COLLATE NOCASE,
+    cs_lsj          TEXT COLLATE NOCASE,
+    cs_sms          TEXT COLLATE NOCASE,
+    cs_tax          TEXT COLLATE NOCASE,
+    cs_dbdj         TEXT COLLATE NOCASE,
+    cs_jhzk         TEXT COLLATE NOCASE,
+    cs_zdzk         TEXT COLLATE NOCASE,                  -- lowest discount rate a cashier may give
+    cs_possk        TEXT COLLATE NOCASE,
+    cs_kddy         TEXT COLLATE NOCASE,
+    cs_fzdw         TEXT COLLATE NOCASE,
+    cs_cs003        TEXT COLLATE NOCASE,
+    cs_cs020        TEXT COLLATE NOCASE,
+    cs_cgje         TEXT COLLATE NOCASE,
+    cs_xsje         TEXT COLLATE NOCASE,
+    cs_djsh         TEXT COLLATE NOCASE,
+    cs_spcz         TEXT COLLATE NOCASE,
+    cs_poshooktoday TEXT COLLATE NOCASE,
+    cs_barcode      TEXT COLLATE NOCASE,                  -- prescription goods need a registration
+    cs_barunique    TEXT COLLATE NOCASE,
+    cs_zerocost     TEXT COLLATE NOCASE,
+    cs_posrq        TEXT COLLATE NOCASE,
+    cs_shtc         TEXT COLLATE NOCASE,
+    cs_cgyh         TEXT COLLATE NOCASE,
+    cs_xsyh         TEXT COLLATE NOCASE,
+    cs_xsjgts       TEXT COLLATE NOCASE,                  -- rounding-off: '1' rounding line, '0' spread over lines
+    cs_wxzf         TEXT COLLATE NOCASE,
+    cs_mchid        TEXT COLLATE NOCASE,
+    cs_key          TEXT COLLATE NOCASE,
+    cs_cs012        TEXT COLLATE NOCASE
 );
 
 -- database backup settings of the back office
 CREATE TABLE jxc_backup (
     id        INTEGER PRIMARY KEY,
     back_sj   INTEGER DEFAULT 0,
-    back_auto TEXT,
-    back_exit TEXT
+    back_auto TEXT COLLATE NOCASE,
+    back_exit TEXT COLLATE NOCASE
 );
 
 -- member points and member-day settings
 CREATE TABLE jxc_jfsz (
     id        INTEGER PRIMARY KEY,
-    jf_jfgz   TEXT,                        -- points rule ('0': stored-value payments earn none)
-    jf_mfje   TEXT,                        -- amount of money per point
-    jf_djjf   TEXT,
-    jf_jsrjf  TEXT,
-    jf_jsrjl  TEXT,
-    jf_dbjf   TEXT,                        -- multiple of points in the promotion period
-    jf_dbrq1  TEXT,
-    jf_dbrq2  TEXT,
-    jf_yelj   TEXT,                        -- carry the remainder below one point
-    jf_hysk   TEXT,
-    jf_qchy   TEXT,
-    jf_xgxf   TEXT,
-    jf_ick    TEXT,
-    jf_icktype TEXT,
-    jf_srjflx TEXT,                        -- birthday points: '0' the day, '1' a window of days
-    jf_srjfbs TEXT,
-    jf_srjfts TEXT,
-    jf_hyr    TEXT,                        -- member day: '0' none, '1' days of the month, '2' date range
-    jf_hyr1   TEXT,
-    jf_hyr2   TEXT,
-    jf_hyrmy1 TEXT,
-    jf_hyrmy2 TEXT,
-    jf_hyrzk  TEXT                         -- member-day discount rate
+    jf_jfgz   TEXT COLLATE NOCASE,                        -- points rule ('0': stored-value payments earn none)
+    jf_mfje   TEXT COLLATE NOCASE,                        -- amount of money per point
+    jf_djjf   TEXT COLLATE NOCASE,
+    jf_jsrjf  TEXT COLLATE NOCASE,
+    jf_jsrjl  TEXT COLLATE NOCASE,
+    jf_dbjf   TEXT COLLATE NOCASE,                        -- multiple of points in the promotion period
+    jf_dbrq1  TEXT COLLATE NOCASE,
+    jf_dbrq2  TEXT COLLATE NOCASE,
+    jf_yelj   TEXT COLLATE NOCASE,                        -- carry the remainder below one point
+    jf_hysk   TEXT COLLATE NOCASE,
+    jf_qchy   TEXT COLLATE NOCASE,
+    jf_xgxf   TEXT COLLATE NOCASE,
+    jf_ick    TEXT COLLATE NOCASE,
+    jf_icktype TEXT COLLATE NOCASE,
+    jf_srjflx TEXT COLLATE NOCASE,                        -- birthday points: '0' the day, '1' a window of days
+    jf_srjfbs TEXT COLLATE NOCASE,
+    jf_srjfts TEXT COLLATE NOCASE,
+    jf_hyr    TEXT COLLATE NOCASE,                        -- member day: '0' none, '1' days of the month, '2' date range
+    jf_hyr1   TEXT COLLATE NOCASE,
+    jf_hyr2   TEXT COLLATE NOCASE,
+    jf_hyrmy1 TEXT COLLATE NOCASE,
+    jf_hyrmy2 TEXT COLLATE NOCASE,
+    jf_hyrzk  TEXT COLLATE NOCASE                         -- member-day discount rate
 );
 
 -- e-mail report settings of the back office
 CREATE TABLE jxc_email (
     id     INTEGER PRIMARY KEY,
     e_send BOOLEAN DEFAULT 0,
-    e_date TEXT
+    e_date TEXT COLLATE NOCASE
 );
 
 -- till devices: cash drawer, customer pole display, scale barcodes
@@ -152,22 +154,22 @@ CREATE TABLE jxc_poscs (
     pos_jkzl INTEGER DEFAULT 0,
     pos_kxjk INTEGER DEFAULT 0,            -- pole display: 0 none, 1..8 COM1..COM8
     pos_tmlx INTEGER DEFAULT 0,
-    pos_jzqz TEXT,
-    pos_jsqz TEXT,
+    pos_jzqz TEXT COLLATE NOCASE,
+    pos_jsqz TEXT COLLATE NOCASE,
     pos_jews INTEGER DEFAULT 2,
     pos_djws INTEGER DEFAULT 2,
     pos_zlws INTEGER DEFAULT 2,
-    pos_dkqx TEXT                          -- kick the drawer when the payment window opens
+    pos_dkqx TEXT COLLATE NOCASE                          -- kick the drawer when the payment window opens
 );
 
 -- SMS gateway account and message templates
 CREATE TABLE jxc_smscs (
     id         INTEGER PRIMARY KEY,
-    sms_sign   TEXT,
-    sms_user   TEXT,
+    sms_sign   TEXT COLLATE NOCASE,
+    sms_user   TEXT COLLATE NOCASE,
     sms_pwd    TEXT,
-    sms_cznote TEXT,                       -- template for top-ups
-    sms_xfnote TEXT                        -- template for purchases
+    sms_cznote TEXT COLLATE NOCASE,                       -- template for top-ups
+    sms_xfnote TEXT COLLATE NOCASE                        -- template for purchases
 );
 
 -- receipt print settings
@@ -175,10 +177,10 @@ CREATE TABLE jxc_posprint (
     id      INTEGER PRIMARY KEY,
     pp_zjdy BOOLEAN DEFAULT 0,             -- print a receipt after checkout
     pp_fs   INTEGER DEFAULT 1,             -- default number of copies
-    pp_bt1  TEXT,
-    pp_bt2  TEXT,
-    pp_jz1  TEXT,
-    pp_jz2  TEXT,
+    pp_bt1  TEXT COLLATE NOCASE,
+    pp_bt2  TEXT COLLATE NOCASE,
+    pp_jz1  TEXT COLLATE NOCASE,
+    pp_jz2  TEXT COLLATE NOCASE,
     pp_kd   INTEGER DEFAULT 1,             -- paper width: 0 58 mm, 1 80 mm
     pp_bzxx BOOLEAN DEFAULT 0,             -- preview instead of printing
     pp_dkqx BOOLEAN DEFAULT 0,
@@ -186,7 +188,7 @@ CREATE TABLE jxc_posprint (
     pp_xfjf BOOLEAN DEFAULT 0,
     pp_jedx BOOLEAN DEFAULT 0,
     pp_fkfs BOOLEAN DEFAULT 0,
-    pp_khs  TEXT DEFAULT '5',
+    pp_khs  TEXT COLLATE NOCASE DEFAULT '5',
     pp_dyfs INTEGER DEFAULT 0,
     pp_dyj  INTEGER DEFAULT 0
 );
@@ -200,7 +202,7 @@ CREATE TABLE jxc_posfont (
 -- shortcut keys of the sales screen: function name and virtual-key code
 CREATE TABLE jxc_gnb (
     id      INTEGER PRIMARY KEY,
-    gn_name TEXT,
+    gn_name TEXT COLLATE NOCASE,
     gn_jz   INTEGER DEFAULT 0
 );
 CREATE INDEX ix_gnb_name ON jxc_gnb (gn_name);
@@ -209,8 +211,8 @@ CREATE INDEX ix_gnb_jz ON jxc_gnb (gn_jz);
 -- skin chosen per operator
 CREATE TABLE jxc_skin (
     id        INTEGER PRIMARY KEY,
-    skin_name TEXT,
-    a_name    TEXT
+    skin_name TEXT COLLATE NOCASE,
+    a_name    TEXT COLLATE NOCASE
 );
 CREATE INDEX ix_skin_aname ON jxc_skin (a_name);
 
@@ -221,10 +223,10 @@ CREATE INDEX ix_skin_aname ON jxc_skin (a_name);
 -- operators (login users)
 CREATE TABLE jxc_admin (
     id       INTEGER PRIMARY KEY,
-    a_name   TEXT,                         -- login name
-    a_sn     TEXT,                         -- operator code
+    a_name   TEXT COLLATE NOCASE,                         -- login name
+    a_sn     TEXT COLLATE NOCASE,                         -- operator code
     a_pwd    TEXT DEFAULT '',
-    r_sn     TEXT,                         -- role code
+    r_sn     TEXT COLLATE NOCASE,                         -- role code
     a_jyt    INTEGER DEFAULT 0,            -- 0: may log in
     a_pos    INTEGER DEFAULT 0,            -- non-zero: may authorise at the counter
     a_zreoje REAL DEFAULT 0                -- largest rounding-off the operator may give
@@ -235,19 +237,19 @@ CREATE INDEX ix_admin_sn ON jxc_admin (a_sn);
 -- roles: one string of '0'/'1' rights per rights group
 CREATE TABLE jxc_role (
     id     INTEGER PRIMARY KEY,
-    r_sn   TEXT,
-    r_name TEXT,
-    xsgl   TEXT,                           -- sales rights (position 23: use the terminal)
-    qtcz   TEXT                            -- other rights (position 9: see earlier amounts)
+    r_sn   TEXT COLLATE NOCASE,
+    r_name TEXT COLLATE NOCASE,
+    xsgl   TEXT COLLATE NOCASE,                           -- sales rights (position 23: use the terminal)
+    qtcz   TEXT COLLATE NOCASE                            -- other rights (position 9: see earlier amounts)
 );
 CREATE INDEX ix_role_sn ON jxc_role (r_sn);
 
 -- warehouses
 CREATE TABLE jxc_ckxx (
     id         INTEGER PRIMARY KEY,
-    ck_sn      TEXT,
-    ck_name    TEXT,
-    ck_asn     TEXT,                       -- codes of the operators bound to the warehouse
+    ck_sn      TEXT COLLATE NOCASE,
+    ck_name    TEXT COLLATE NOCASE,
+    ck_asn     TEXT COLLATE NOCASE,                       -- codes of the operators bound to the warehouse
     ck_pos     INTEGER DEFAULT 0,          -- non-zero: the counter's warehouse
     ck_default INTEGER DEFAULT 0
 );
@@ -256,23 +258,23 @@ CREATE INDEX ix_ckxx_sn ON jxc_ckxx (ck_sn);
 -- staff credited with sales (shopping guides, optometrists, lens processors, salespersons)
 CREATE TABLE jxc_user (
     id     INTEGER PRIMARY KEY,
-    u_sn   TEXT,
-    u_name TEXT,
+    u_sn   TEXT COLLATE NOCASE,
+    u_name TEXT COLLATE NOCASE,
     u_jy   INTEGER DEFAULT 0,              -- 0: active
     u_xs   INTEGER DEFAULT 0,              -- shopping guide
     u_yg   INTEGER DEFAULT 0,              -- optometrist
     u_jg   INTEGER DEFAULT 0,              -- lens processor
     u_xsy  INTEGER DEFAULT 0,              -- salesperson
-    ck_sn  TEXT DEFAULT '-1'               -- warehouse of the staff member, '-1' all
+    ck_sn  TEXT COLLATE NOCASE DEFAULT '-1'               -- warehouse of the staff member, '-1' all
 );
 CREATE INDEX ix_user_sn ON jxc_user (u_sn);
 
 -- operation log
 CREATE TABLE jxc_log (
     id       INTEGER PRIMARY KEY,
-    log_time TEXT,
-    a_name   TEXT,
-    log_note TEXT
+    log_time TEXT COLLATE NOCASE,
+    a_name   TEXT COLLATE NOCASE,
+    log_note TEXT COLLATE NOCASE
 );
 
 -- ===========================================================================
@@ -282,27 +284,27 @@ CREATE TABLE jxc_log (
 -- goods classes
 CREATE TABLE jxc_goodsclass (
     id      INTEGER PRIMARY KEY,
-    gc_sn   TEXT,
-    gc_name TEXT
+    gc_sn   TEXT COLLATE NOCASE,
+    gc_name TEXT COLLATE NOCASE
 );
 CREATE INDEX ix_goodsclass_sn ON jxc_goodsclass (gc_sn);
 
 -- goods: codes, names, units, prices, costs, regulatory and promotion flags
 CREATE TABLE jxc_goods (
     id         INTEGER PRIMARY KEY,
-    g_sn       TEXT NOT NULL UNIQUE,       -- goods code ('00000000' is the rounding pseudo-goods)
-    g_name     TEXT,
-    g_jm       TEXT,                       -- letter code (initials of the name)
-    g_sptm     TEXT,                       -- barcode of the base unit
-    gc_sn      TEXT,                       -- goods class
-    dw_name    TEXT,                       -- base unit
-    gg_name    TEXT,                       -- specification
-    color_name TEXT,                       -- approval number
-    g_sccs     TEXT,                       -- manufacturer
-    hj_name    TEXT,                       -- storage location
-    g_bz       TEXT,                       -- note
-    g_qxlx     TEXT,                       -- device type
-    g_yjlx     TEXT,                       -- spectacles item kind
+    g_sn       TEXT COLLATE NOCASE NOT NULL UNIQUE,       -- goods code ('00000000' is the rounding pseudo-goods)
+    g_name     TEXT COLLATE NOCASE,
+    g_jm       TEXT COLLATE NOCASE,                       -- letter code (initials of the name)
+    g_sptm     TEXT COLLATE NOCASE,                       -- barcode of the base unit
+    gc_sn      TEXT COLLATE NOCASE,                       -- goods class
+    dw_name    TEXT COLLATE NOCASE,                       -- base unit
+    gg_name    TEXT COLLATE NOCASE,                       -- specification
+    color_name TEXT COLLATE NOCASE,                       -- approval number
+    g_sccs     TEXT COLLATE NOCASE,                       -- manufacturer
+    hj_name    TEXT COLLATE NOCASE,                       -- storage location
+    g_bz       TEXT COLLATE NOCASE,                       -- note
+    g_qxlx     TEXT COLLATE NOCASE,                       -- device type
+    g_yjlx     TEXT COLLATE NOCASE,                       -- spectacles item kind
     g_sj       REAL DEFAULT 0,             -- retail price
     g_sj1      REAL,                       -- prices by customer price type
     g_sj2      REAL,
@@ -322,8 +324,8 @@ CREATE TABLE jxc_goods (
     g_dzll     REAL DEFAULT 1,             -- the goods' own discount rate
     g_tjsp     BOOLEAN DEFAULT 0,          -- special price
     g_tjqx     BOOLEAN DEFAULT 0,          -- special price limited to a period
-    g_ks       TEXT,                       -- special price period start
-    g_js       TEXT,                       -- special price period end
+    g_ks       TEXT COLLATE NOCASE,                       -- special price period start
+    g_js       TEXT COLLATE NOCASE,                       -- special price period end
     g_tj       REAL DEFAULT 0,             -- special price
     g_hyj      REAL DEFAULT 0,             -- special member price
     g_dxdz     BOOLEAN DEFAULT 0,          -- has discounts per member class
@@ -345,9 +347,9 @@ CREATE INDEX ix_goods_gc ON jxc_goods (gc_sn);
 -- auxiliary units of goods: own barcode, conversion factor and prices
 CREATE TABLE jxc_goodsdw (
     id      INTEGER PRIMARY KEY,
-    g_sn    TEXT,
-    dw_name TEXT,
-    g_sptm  TEXT,
+    g_sn    TEXT COLLATE NOCASE,
+    dw_name TEXT COLLATE NOCASE,
+    g_sptm  TEXT COLLATE NOCASE,
     g_zhxs  REAL DEFAULT 1,                -- base units per unit
     g_lsj   REAL DEFAULT 0,
     g_sj    REAL DEFAULT 0,
@@ -367,9 +369,9 @@ CREATE INDEX ix_goodsdw_sptm ON jxc_goodsdw (g_sptm);
 -- extra barcodes of the base unit
 CREATE TABLE jxc_goodstm (
     id     INTEGER PRIMARY KEY,
-    g_sn   TEXT,
-    g_sptm TEXT,
-    g_tmbz TEXT DEFAULT ''                 -- barcode note shown after the name
+    g_sn   TEXT COLLATE NOCASE,
+    g_sptm TEXT COLLATE NOCASE,
+    g_tmbz TEXT COLLATE NOCASE DEFAULT ''                 -- barcode note shown after the name
 );
 CREATE INDEX ix_goodstm_sptm ON jxc_goodstm (g_sptm);
 CREATE INDEX ix_goodstm_sn ON jxc_goodstm (g_sn);
@@ -377,8 +379,8 @@ CREATE INDEX ix_goodstm_sn ON jxc_goodstm (g_sn);
 -- discount of a goods for a member class ('' class: non-members)
 CREATE TABLE jxc_dxdz (
     id      INTEGER PRIMARY KEY,
-    hl_sn   TEXT DEFAULT '',
-    g_sn    TEXT,
+    hl_sn   TEXT COLLATE NOCASE DEFAULT '',
+    g_sn    TEXT COLLATE NOCASE,
     hl_dxzk REAL DEFAULT 1
 );
 CREATE INDEX ix_dxdz_goods ON jxc_dxdz (g_sn, hl_sn);
@@ -386,8 +388,8 @@ CREATE INDEX ix_dxdz_goods ON jxc_dxdz (g_sn, hl_sn);
 -- customer price quotations
 CREATE TABLE jxc_khbj (
     id    INTEGER PRIMARY KEY,
-    kh_sn TEXT,
-    g_sn  TEXT,
+    kh_sn TEXT COLLATE NOCASE,
+    g_sn  TEXT COLLATE NOCASE,
     kb_bj REAL DEFAULT 0
 );
 CREATE INDEX ix_khbj_goods ON jxc_khbj (g_sn, kh_sn);
@@ -395,12 +397,12 @@ CREATE INDEX ix_khbj_goods ON jxc_khbj (g_sn, kh_sn);
 -- customers ('100001' is the walk-in retail customer)
 CREATE TABLE jxc_khxx (
     id         INTEGER PRIMARY KEY,
-    kh_sn      TEXT,
-    kh_name    TEXT,
-    kt_sn      TEXT DEFAULT '1000',        -- price type ('1000' standard price)
-    kh_lxr     TEXT,
-    kh_tele    TEXT,
-    kh_address TEXT,
+    kh_sn      TEXT COLLATE NOCASE,
+    kh_name    TEXT COLLATE NOCASE,
+    kt_sn      TEXT COLLATE NOCASE DEFAULT '1000',        -- price type ('1000' standard price)
+    kh_lxr     TEXT COLLATE NOCASE,
+    kh_tele    TEXT COLLATE NOCASE,
+    kh_address TEXT COLLATE NOCASE,
     kh_default INTEGER DEFAULT 0,
     kh_forbid  INTEGER DEFAULT 0,
     kh_lwje    REAL DEFAULT 0              -- account balance
@@ -410,11 +412,11 @@ CREATE INDEX ix_khxx_sn ON jxc_khxx (kh_sn);
 -- suppliers
 CREATE TABLE jxc_ghsxx (
     id          INTEGER PRIMARY KEY,
-    ghs_sn      TEXT,
-    ghs_name    TEXT,
-    ghs_lxr     TEXT,
-    ghs_tele    TEXT,
-    ghs_address TEXT,
+    ghs_sn      TEXT COLLATE NOCASE,
+    ghs_name    TEXT COLLATE NOCASE,
+    ghs_lxr     TEXT COLLATE NOCASE,
+    ghs_tele    TEXT COLLATE NOCASE,
+    ghs_address TEXT COLLATE NOCASE,
     ghs_default INTEGER DEFAULT 0,
     ghs_forbid  INTEGER DEFAULT 0
 );
@@ -427,8 +429,8 @@ CREATE INDEX ix_ghsxx_sn ON jxc_ghsxx (ghs_sn);
 -- stock per warehouse and goods
 CREATE TABLE jxc_kcsp (
     id      INTEGER PRIMARY KEY,
-    ck_sn   TEXT,
-    g_sn    TEXT,
+    ck_sn   TEXT COLLATE NOCASE,
+    g_sn    TEXT COLLATE NOCASE,
     kc_sl   REAL DEFAULT 0,                -- on hand, base units
     kc_zsl  REAL DEFAULT 0,
     kc_xssl REAL DEFAULT 0,                -- sold
@@ -440,13 +442,13 @@ CREATE INDEX ix_kcsp_goods ON jxc_kcsp (g_sn);
 -- stock per batch (goods, warehouse, expiry, batch, production date, sterilisation batch)
 CREATE TABLE jxc_tkc (
     id     INTEGER PRIMARY KEY,
-    g_sn   TEXT,
-    ck_sn  TEXT,
-    t_ph   TEXT DEFAULT '',                -- batch number ('' for goods kept without)
-    t_yxq  TEXT DEFAULT '',                -- expiry
-    t_scrq TEXT DEFAULT '',                -- production date
-    t_mjph TEXT DEFAULT '',                -- sterilisation batch number
-    t_jhrq TEXT DEFAULT '',                -- receipt date
+    g_sn   TEXT COLLATE NOCASE,
+    ck_sn  TEXT COLLATE NOCASE,
+    t_ph   TEXT COLLATE NOCASE DEFAULT '',                -- batch number ('' for goods kept without)
+    t_yxq  TEXT COLLATE NOCASE DEFAULT '',                -- expiry
+    t_scrq TEXT COLLATE NOCASE DEFAULT '',                -- production date
+    t_mjph TEXT COLLATE NOCASE DEFAULT '',                -- sterilisation batch number
+    t_jhrq TEXT COLLATE NOCASE DEFAULT '',                -- receipt date
     t_sl   REAL DEFAULT 0                  -- quantity, base units
 );
 CREATE INDEX ix_tkc_goods_ck ON jxc_tkc (g_sn, ck_sn, t_yxq);
@@ -455,23 +457,23 @@ CREATE INDEX ix_tkc_ck ON jxc_tkc (ck_sn);
 -- goods movement ledger with running stock, moving average cost and stock value
 CREATE TABLE jxc_goodslist (
     id         INTEGER PRIMARY KEY,
-    gl_flag    TEXT,                       -- movement kind ('xs' sale, 'xt' return, 'dh' redemption ...)
+    gl_flag    TEXT COLLATE NOCASE,                       -- movement kind ('xs' sale, 'xt' return, 'dh' redemption ...)
     gl_djh     TEXT COLLATE NOCASE,
-    gl_djh2    TEXT,
+    gl_djh2    TEXT COLLATE NOCASE,
     id2        INTEGER,
-    g_sn       TEXT,
-    g_name     TEXT,
-    g_jm       TEXT,
-    dw_name    TEXT,
-    gg_name    TEXT,
-    color_name TEXT,
-    ck_sn      TEXT,
-    ck_name    TEXT,
-    ghs_sn     TEXT,                       -- counterparty code (customer, supplier or member)
-    ghs_name   TEXT,
-    u_name     TEXT,
-    a_name     TEXT,
-    gl_kdrq    TEXT,                       -- document date
+    g_sn       TEXT COLLATE NOCASE,
+    g_name     TEXT COLLATE NOCASE,
+    g_jm       TEXT COLLATE NOCASE,
+    dw_name    TEXT COLLATE NOCASE,
+    gg_name    TEXT COLLATE NOCASE,
+    color_name TEXT COLLATE NOCASE,
+    ck_sn      TEXT COLLATE NOCASE,
+    ck_name    TEXT COLLATE NOCASE,
+    ghs_sn     TEXT COLLATE NOCASE,                       -- counterparty code (customer, supplier or member)
+    ghs_name   TEXT COLLATE NOCASE,
+    u_name     TEXT COLLATE NOCASE,
+    a_name     TEXT COLLATE NOCASE,
+    gl_kdrq    TEXT COLLATE NOCASE,                       -- document date
     gl_sl      REAL DEFAULT 0,             -- quantity, base units
     gl_sysl    REAL DEFAULT 0,             -- quantity in document units
     gl_dj      REAL DEFAULT 0,             -- unit price excluding tax
@@ -492,22 +494,22 @@ CREATE TABLE jxc_goodslist (
     gl_kc      REAL DEFAULT 0,             -- stock after the row
     gl_kczje   REAL DEFAULT 0,             -- stock value after the row
     gl_pjjj    REAL DEFAULT 0,             -- moving average cost after the row
-    gl_fdmc    TEXT DEFAULT '',            -- '99': written by the terminal
-    gl_checker TEXT,
-    gl_chkrq   TEXT,
-    gl_bz      TEXT,
-    gl_note    TEXT,
-    gl_xm      TEXT,
-    gl_cardno  TEXT,
-    t_yxq      TEXT DEFAULT '',
-    t_ph       TEXT DEFAULT '',
-    t_mjph     TEXT DEFAULT '',
-    t_scrq     TEXT DEFAULT '',
-    t_cfsm     TEXT,
-    t_cfhm     TEXT,
-    t_addr     TEXT,
-    t_mobile   TEXT,
-    t_yaoshi   TEXT
+    gl_fdmc    TEXT COLLATE NOCASE DEFAULT '',            -- '99': written by the terminal
+    gl_checker TEXT COLLATE NOCASE,
+    gl_chkrq   TEXT COLLATE NOCASE,
+    gl_bz      TEXT COLLATE NOCASE,
+    gl_note    TEXT COLLATE NOCASE,
+    gl_xm      TEXT COLLATE NOCASE,
+    gl_cardno  TEXT COLLATE NOCASE,
+    t_yxq      TEXT COLLATE NOCASE DEFAULT '',
+    t_ph       TEXT COLLATE NOCASE DEFAULT '',
+    t_mjph     TEXT COLLATE NOCASE DEFAULT '',
+    t_scrq     TEXT COLLATE NOCASE DEFAULT '',
+    t_cfsm     TEXT COLLATE NOCASE,
+    t_cfhm     TEXT COLLATE NOCASE,
+    t_addr     TEXT COLLATE NOCASE,
+    t_mobile   TEXT COLLATE NOCASE,
+    t_yaoshi   TEXT COLLATE NOCASE
 );
 CREATE INDEX ix_goodslist_order ON jxc_goodslist (g_sn, ck_sn, gl_kdrq, id);
 CREATE INDEX ix_goodslist_djh ON jxc_goodslist (gl_djh);
@@ -515,8 +517,8 @@ CREATE INDEX ix_goodslist_djh ON jxc_goodslist (gl_djh);
 -- stock totals per month and warehouse
 CREATE TABLE jxc_kcjs (
     id      INTEGER PRIMARY KEY,
-    js_rq   TEXT,                          -- month 'yyyy-mm'
-    ck_sn   TEXT,
+    js_rq   TEXT COLLATE NOCASE,                          -- month 'yyyy-mm'
+    ck_sn   TEXT COLLATE NOCASE,
     js_sl   REAL DEFAULT 0,
     js_zje  REAL DEFAULT 0,
     js_xssl REAL DEFAULT 0,
@@ -531,22 +533,22 @@ CREATE INDEX ix_kcjs_month ON jxc_kcjs (js_rq, ck_sn);
 -- customer and supplier account ledger with running balance
 CREATE TABLE jxc_ysyfk (
     id      INTEGER PRIMARY KEY,
-    k_type  TEXT,                          -- 'kh' customer, 'gh' supplier
-    k_ghskh TEXT,                          -- customer or supplier code
-    k_rq    TEXT,
+    k_type  TEXT COLLATE NOCASE,                          -- 'kh' customer, 'gh' supplier
+    k_ghskh TEXT COLLATE NOCASE,                          -- customer or supplier code
+    k_rq    TEXT COLLATE NOCASE,
     gl_djh  TEXT COLLATE NOCASE,
-    k_djlx  TEXT,                          -- document kind code ('XS', 'XT' ...)
-    k_djtxt TEXT,
-    k_fkfs  TEXT,                          -- money account
+    k_djlx  TEXT COLLATE NOCASE,                          -- document kind code ('XS', 'XT' ...)
+    k_djtxt TEXT COLLATE NOCASE,
+    k_fkfs  TEXT COLLATE NOCASE,                          -- money account
     k_sfje  REAL DEFAULT 0,
     k_yhje  REAL DEFAULT 0,
     k_qcje  REAL DEFAULT 0,
     k_yfje  REAL DEFAULT 0,
     k_ljje  REAL DEFAULT 0,                -- running balance
-    k_note  TEXT,
+    k_note  TEXT COLLATE NOCASE,
     k_flag  INTEGER DEFAULT 1,
-    a_name  TEXT,
-    u_sn    TEXT
+    a_name  TEXT COLLATE NOCASE,
+    u_sn    TEXT COLLATE NOCASE
 );
 CREATE INDEX ix_ysyfk_order ON jxc_ysyfk (k_type, k_ghskh, k_rq);
 CREATE INDEX ix_ysyfk_djh ON jxc_ysyfk (gl_djh);
@@ -555,41 +557,41 @@ CREATE INDEX ix_ysyfk_djh ON jxc_ysyfk (gl_djh);
 CREATE TABLE jxc_ysyfk_dj (
     id      INTEGER PRIMARY KEY,
     gl_djh  TEXT COLLATE NOCASE,
-    k_type  TEXT,
-    k_ghskh TEXT,
-    k_rq    TEXT,
-    k_djlx  TEXT,
-    k_fkfs  TEXT,
+    k_type  TEXT COLLATE NOCASE,
+    k_ghskh TEXT COLLATE NOCASE,
+    k_rq    TEXT COLLATE NOCASE,
+    k_djlx  TEXT COLLATE NOCASE,
+    k_fkfs  TEXT COLLATE NOCASE,
     k_sfje  REAL DEFAULT 0,
     k_yhje  REAL DEFAULT 0,
-    k_note  TEXT,
-    a_name  TEXT,
-    u_sn    TEXT
+    k_note  TEXT COLLATE NOCASE,
+    a_name  TEXT COLLATE NOCASE,
+    u_sn    TEXT COLLATE NOCASE
 );
 CREATE INDEX ix_ysyfk_dj_djh ON jxc_ysyfk_dj (gl_djh);
 
 -- invoice register with running balance
 CREATE TABLE jxc_fpdjb (
     id         INTEGER PRIMARY KEY,
-    fp_type    TEXT,                       -- 'kh' customer
-    fp_ghskh   TEXT,
-    fp_rq      TEXT,
+    fp_type    TEXT COLLATE NOCASE,                       -- 'kh' customer
+    fp_ghskh   TEXT COLLATE NOCASE,
+    fp_rq      TEXT COLLATE NOCASE,
     gl_djh     TEXT COLLATE NOCASE,
-    fp_djlx    TEXT,
-    fp_djtxt   TEXT,
-    fp_no      TEXT,                       -- invoice number
+    fp_djlx    TEXT COLLATE NOCASE,
+    fp_djtxt   TEXT COLLATE NOCASE,
+    fp_no      TEXT COLLATE NOCASE,                       -- invoice number
     fp_sfje    REAL DEFAULT 0,
     fp_qcje    REAL DEFAULT 0,
     fp_yfje    REAL DEFAULT 0,
     fp_kpje    REAL DEFAULT 0,             -- amount invoiced
     fp_ljje    REAL DEFAULT 0,             -- running balance
-    fp_note    TEXT,
+    fp_note    TEXT COLLATE NOCASE,
     fp_flag    INTEGER DEFAULT 1,
     fp_check   INTEGER DEFAULT 1,          -- only checked rows count
-    fp_checker TEXT,
-    fp_chkrq   TEXT,
-    a_name     TEXT,
-    u_sn       TEXT
+    fp_checker TEXT COLLATE NOCASE,
+    fp_chkrq   TEXT COLLATE NOCASE,
+    a_name     TEXT COLLATE NOCASE,
+    u_sn       TEXT COLLATE NOCASE
 );
 CREATE INDEX ix_fpdjb_order ON jxc_fpdjb (fp_type, fp_ghskh, fp_rq);
 CREATE INDEX ix_fpdjb_djh ON jxc_fpdjb (gl_djh);
@@ -597,19 +599,19 @@ CREATE INDEX ix_fpdjb_djh ON jxc_fpdjb (gl_djh);
 -- cash and bank journal with running balance per money account
 CREATE TABLE jxc_xjyh (
     id       INTEGER PRIMARY KEY,
-    xj_kmmc  TEXT,                         -- money account name ('现金' ...)
-    xj_rq    TEXT,
+    xj_kmmc  TEXT COLLATE NOCASE,                         -- money account name ('现金' ...)
+    xj_rq    TEXT COLLATE NOCASE,
     gl_djh   TEXT COLLATE NOCASE,
-    xj_dlx   TEXT,                         -- entry kind text
+    xj_dlx   TEXT COLLATE NOCASE,                         -- entry kind text
     xj_je    REAL DEFAULT 0,               -- signed amount, money in positive
     xj_ljje  REAL DEFAULT 0,               -- running balance
-    xj_chk   TEXT DEFAULT '1',             -- '1': counts
-    u_name   TEXT,
-    ghs_name TEXT,
-    ghs_sn   TEXT,
-    ck_name  TEXT,
-    xj_note  TEXT,
-    a_name   TEXT
+    xj_chk   TEXT COLLATE NOCASE DEFAULT '1',             -- '1': counts
+    u_name   TEXT COLLATE NOCASE,
+    ghs_name TEXT COLLATE NOCASE,
+    ghs_sn   TEXT COLLATE NOCASE,
+    ck_name  TEXT COLLATE NOCASE,
+    xj_note  TEXT COLLATE NOCASE,
+    a_name   TEXT COLLATE NOCASE
 );
 CREATE INDEX ix_xjyh_order ON jxc_xjyh (xj_kmmc, xj_rq);
 CREATE INDEX ix_xjyh_djh ON jxc_xjyh (gl_djh);
@@ -618,17 +620,17 @@ CREATE INDEX ix_xjyh_djh ON jxc_xjyh (gl_djh);
 CREATE TABLE jxc_yyfy (
     id      INTEGER PRIMARY KEY,
     gl_djh  TEXT COLLATE NOCASE,
-    fy_rq   TEXT,
-    fy_lx   TEXT,
+    fy_rq   TEXT COLLATE NOCASE,
+    fy_lx   TEXT COLLATE NOCASE,
     fy_je   REAL DEFAULT 0,
-    u_sn    TEXT,
-    fy_note TEXT,
-    a_name  TEXT,
-    fy_sc   TEXT,
-    fy_flag TEXT,
-    de_sn   TEXT,
-    fy_kmmc TEXT,
-    fy_chk  TEXT
+    u_sn    TEXT COLLATE NOCASE,
+    fy_note TEXT COLLATE NOCASE,
+    a_name  TEXT COLLATE NOCASE,
+    fy_sc   TEXT COLLATE NOCASE,
+    fy_flag TEXT COLLATE NOCASE,
+    de_sn   TEXT COLLATE NOCASE,
+    fy_kmmc TEXT COLLATE NOCASE,
+    fy_chk  TEXT COLLATE NOCASE
 );
 CREATE INDEX ix_yyfy_djh ON jxc_yyfy (gl_djh);
 
@@ -640,10 +642,10 @@ CREATE INDEX ix_yyfy_djh ON jxc_yyfy (gl_djh);
 CREATE TABLE jxc_lsxssp (
     id        INTEGER PRIMARY KEY,
     gl_djh    TEXT COLLATE NOCASE,
-    g_sn      TEXT,
-    a_name    TEXT,
-    dw_name   TEXT DEFAULT '',
-    g_sptm    TEXT DEFAULT '',
+    g_sn      TEXT COLLATE NOCASE,
+    a_name    TEXT COLLATE NOCASE,
+    dw_name   TEXT COLLATE NOCASE DEFAULT '',
+    g_sptm    TEXT COLLATE NOCASE DEFAULT '',
     g_zhxs    REAL DEFAULT 1,              -- base units per unit of the line
     ls_dj     REAL DEFAULT 0,              -- unit price before discount
     ls_dzl    REAL DEFAULT 1,              -- discount rate
@@ -662,23 +664,23 @@ CREATE TABLE jxc_lsxssp (
     ls_cbj    REAL DEFAULT 0,              -- unit cost in the line's unit
     ls_cbj2   REAL DEFAULT 0,              -- unit cost in base units
     ls_zcb    REAL DEFAULT 0,              -- total cost
-    ls_bz     TEXT,
-    ghs_sn    TEXT,
+    ls_bz     TEXT COLLATE NOCASE,
+    ghs_sn    TEXT COLLATE NOCASE,
     id2       INTEGER,
     id3       INTEGER,                     -- sales-order line delivered by this line
-    t_yxq     TEXT DEFAULT '',
-    t_ph      TEXT DEFAULT '',
-    t_mjph    TEXT DEFAULT '',
-    t_scrq    TEXT DEFAULT '',
-    t_zp      TEXT DEFAULT '',             -- gift marker '(赠品)'
-    t_cfsm    TEXT DEFAULT '',             -- registration note
-    ls_xm     TEXT DEFAULT '',             -- registered buyer
-    ls_cardno TEXT DEFAULT '',
-    t_cfhm    TEXT DEFAULT '',             -- prescription number
-    t_addr    TEXT DEFAULT '',
-    t_mobile  TEXT DEFAULT '',
-    t_yaoshi  TEXT DEFAULT '',             -- pharmacist
-    g_tmbz    TEXT DEFAULT ''              -- barcode note
+    t_yxq     TEXT COLLATE NOCASE DEFAULT '',
+    t_ph      TEXT COLLATE NOCASE DEFAULT '',
+    t_mjph    TEXT COLLATE NOCASE DEFAULT '',
+    t_scrq    TEXT COLLATE NOCASE DEFAULT '',
+    t_zp      TEXT COLLATE NOCASE DEFAULT '',             -- gift marker '(赠品)'
+    t_cfsm    TEXT COLLATE NOCASE DEFAULT '',             -- registration note
+    ls_xm     TEXT COLLATE NOCASE DEFAULT '',             -- registered buyer
+    ls_cardno TEXT COLLATE NOCASE DEFAULT '',
+    t_cfhm    TEXT COLLATE NOCASE DEFAULT '',             -- prescription number
+    t_addr    TEXT COLLATE NOCASE DEFAULT '',
+    t_mobile  TEXT COLLATE NOCASE DEFAULT '',
+    t_yaoshi  TEXT COLLATE NOCASE DEFAULT '',             -- pharmacist
+    g_tmbz    TEXT COLLATE NOCASE DEFAULT ''              -- barcode note
 );
 CREATE INDEX ix_lsxssp_djh ON jxc_lsxssp (gl_djh, a_name);
 CREATE INDEX ix_lsxssp_goods ON jxc_lsxssp (g_sn);
@@ -688,10 +690,10 @@ CREATE INDEX ix_lsxssp_id3 ON jxc_lsxssp (id3);
 CREATE TABLE jxc_lsxssptemp (
     id        INTEGER PRIMARY KEY,
     gl_djh    TEXT COLLATE NOCASE,
-    g_sn      TEXT,
-    a_name    TEXT,
-    dw_name   TEXT DEFAULT '',
-    g_sptm    TEXT DEFAULT '',
+    g_sn      TEXT COLLATE NOCASE,
+    a_name    TEXT COLLATE NOCASE,
+    dw_name   TEXT COLLATE NOCASE DEFAULT '',
+    g_sptm    TEXT COLLATE NOCASE DEFAULT '',
     g_zhxs    REAL DEFAULT 1,
     ls_dj     REAL DEFAULT 0,
     ls_dzl    REAL DEFAULT 1,
@@ -710,23 +712,23 @@ CREATE TABLE jxc_lsxssptemp (
     ls_cbj    REAL DEFAULT 0,
     ls_cbj2   REAL DEFAULT 0,
     ls_zcb    REAL DEFAULT 0,
-    ls_bz     TEXT,
-    ghs_sn    TEXT,
+    ls_bz     TEXT COLLATE NOCASE,
+    ghs_sn    TEXT COLLATE NOCASE,
     id2       INTEGER,
     id3       INTEGER,
-    t_yxq     TEXT DEFAULT '',
-    t_ph      TEXT DEFAULT '',
-    t_mjph    TEXT DEFAULT '',
-    t_scrq    TEXT DEFAULT '',
-    t_zp      TEXT DEFAULT '',
-    t_cfsm    TEXT DEFAULT '',
-    ls_xm     TEXT DEFAULT '',
-    ls_cardno TEXT DEFAULT '',
-    t_cfhm    TEXT DEFAULT '',
-    t_addr    TEXT DEFAULT '',
-    t_mobile  TEXT DEFAULT '',
-    t_yaoshi  TEXT DEFAULT '',
-    g_tmbz    TEXT DEFAULT ''
+    t_yxq     TEXT COLLATE NOCASE DEFAULT '',
+    t_ph      TEXT COLLATE NOCASE DEFAULT '',
+    t_mjph    TEXT COLLATE NOCASE DEFAULT '',
+    t_scrq    TEXT COLLATE NOCASE DEFAULT '',
+    t_zp      TEXT COLLATE NOCASE DEFAULT '',
+    t_cfsm    TEXT COLLATE NOCASE DEFAULT '',
+    ls_xm     TEXT COLLATE NOCASE DEFAULT '',
+    ls_cardno TEXT COLLATE NOCASE DEFAULT '',
+    t_cfhm    TEXT COLLATE NOCASE DEFAULT '',
+    t_addr    TEXT COLLATE NOCASE DEFAULT '',
+    t_mobile  TEXT COLLATE NOCASE DEFAULT '',
+    t_yaoshi  TEXT COLLATE NOCASE DEFAULT '',
+    g_tmbz    TEXT COLLATE NOCASE DEFAULT ''
 );
 CREATE INDEX ix_lsxssptemp_djh ON jxc_lsxssptemp (gl_djh, a_name);
 
@@ -734,13 +736,13 @@ CREATE INDEX ix_lsxssptemp_djh ON jxc_lsxssptemp (gl_djh, a_name);
 CREATE TABLE jxc_lsxsd (
     id         INTEGER PRIMARY KEY,
     gl_djh     TEXT COLLATE NOCASE,
-    gl_djh2    TEXT,
-    kh_sn      TEXT,
-    ck_sn      TEXT,
-    u_sn       TEXT,
-    hy_sn      TEXT,
-    a_name     TEXT,
-    ls_xsrq    TEXT,                       -- sale date
+    gl_djh2    TEXT COLLATE NOCASE,
+    kh_sn      TEXT COLLATE NOCASE,
+    ck_sn      TEXT COLLATE NOCASE,
+    u_sn       TEXT COLLATE NOCASE,
+    hy_sn      TEXT COLLATE NOCASE,
+    a_name     TEXT COLLATE NOCASE,
+    ls_xsrq    TEXT COLLATE NOCASE,                       -- sale date
     ls_yfje    REAL DEFAULT 0,             -- amount due
     ls_sfje    REAL DEFAULT 0,             -- amount received
     ls_yhje    REAL DEFAULT 0,             -- rounding-off / discount
@@ -749,23 +751,23 @@ CREATE TABLE jxc_lsxsd (
     ls_qk      INTEGER DEFAULT 0,
     ls_hkje    REAL DEFAULT 0,
     ls_fpje    REAL DEFAULT 0,
-    ls_fpno    TEXT DEFAULT '',
+    ls_fpno    TEXT COLLATE NOCASE DEFAULT '',
     ls_yf      REAL DEFAULT 0,             -- freight
     ls_bzf     REAL DEFAULT 0,             -- packaging
-    ls_yffs    TEXT,
+    ls_yffs    TEXT COLLATE NOCASE,
     ls_jsfs    INTEGER DEFAULT 0,          -- 0: settled in full at once
-    ls_kmmc    TEXT,                       -- money account
-    ls_note    TEXT,
+    ls_kmmc    TEXT COLLATE NOCASE,                       -- money account
+    ls_note    TEXT COLLATE NOCASE,
     ls_status  INTEGER DEFAULT 0,          -- 1: posted
-    ls_checker TEXT,
-    ls_chkrq   TEXT,
+    ls_checker TEXT COLLATE NOCASE,
+    ls_chkrq   TEXT COLLATE NOCASE,
     ls_dhbz    INTEGER DEFAULT 0,
     pos_zffs   INTEGER DEFAULT 0,
     pos_xj     REAL DEFAULT 0,
     pos_czk    REAL DEFAULT 0,
     pos_yhk    REAL DEFAULT 0,
     pos_djq    REAL DEFAULT 0,
-    pos_rjid   TEXT DEFAULT ''
+    pos_rjid   TEXT COLLATE NOCASE DEFAULT ''
 );
 CREATE INDEX ix_lsxsd_djh ON jxc_lsxsd (gl_djh);
 CREATE INDEX ix_lsxsd_kh ON jxc_lsxsd (kh_sn, ls_xsrq);
@@ -775,9 +777,9 @@ CREATE TABLE jxc_xssp (
     id      INTEGER PRIMARY KEY,
     id2     INTEGER,
     gl_djh  TEXT COLLATE NOCASE,
-    g_sn    TEXT,
-    a_name  TEXT,
-    dw_name TEXT,
+    g_sn    TEXT COLLATE NOCASE,
+    a_name  TEXT COLLATE NOCASE,
+    dw_name TEXT COLLATE NOCASE,
     ls_dj   REAL DEFAULT 0,
     ls_sl   REAL DEFAULT 0,
     ls_zje  REAL DEFAULT 0,
@@ -795,12 +797,12 @@ CREATE INDEX ix_xssp_djh ON jxc_xssp (gl_djh);
 CREATE TABLE jxc_posxsd (
     id         INTEGER PRIMARY KEY,
     gl_djh     TEXT COLLATE NOCASE,
-    pos_xsrq   TEXT,                       -- moment of the sale (held sales: date only)
-    hy_sn      TEXT DEFAULT '',
-    kh_sn      TEXT,
-    ck_sn      TEXT,
-    u_sn       TEXT,
-    a_name     TEXT,
+    pos_xsrq   TEXT COLLATE NOCASE,                       -- moment of the sale (held sales: date only)
+    hy_sn      TEXT COLLATE NOCASE DEFAULT '',
+    kh_sn      TEXT COLLATE NOCASE,
+    ck_sn      TEXT COLLATE NOCASE,
+    u_sn       TEXT COLLATE NOCASE,
+    a_name     TEXT COLLATE NOCASE,
     pos_yfje   REAL DEFAULT 0,             -- amount due
     pos_sfje   REAL DEFAULT 0,             -- amount paid
     pos_mlje   REAL DEFAULT 0,             -- rounding-off
@@ -814,33 +816,33 @@ CREATE TABLE jxc_posxsd (
     pos_wxje   REAL DEFAULT 0,             -- WeChat
     pos_zfbje  REAL DEFAULT 0,             -- Alipay
     pos_zlje   REAL DEFAULT 0,             -- change
-    pos_note   TEXT DEFAULT '',            -- remark; 'gd' marks a held sale
-    pos_rjid   TEXT DEFAULT '',
+    pos_note   TEXT COLLATE NOCASE DEFAULT '',            -- remark; 'gd' marks a held sale
+    pos_rjid   TEXT COLLATE NOCASE DEFAULT '',
     pos_bcjf   REAL DEFAULT 0,             -- points earned by this record
     pos_zjf    REAL DEFAULT 0,             -- member's points after this record
     pos_jfye   REAL DEFAULT 0,             -- stored-value reward of the bonus group
-    pos_zftype TEXT DEFAULT '0',           -- '1': released a top-up bonus
-    pos_name   TEXT,
-    pos_tele   TEXT,
-    pos_qjz    TEXT,
-    pos_qjy    TEXT,
-    pos_zjz    TEXT,
-    pos_zjy    TEXT,
-    pos_zxz    TEXT,
-    pos_zxy    TEXT,
-    pos_jzslz  TEXT,
-    pos_jzsly  TEXT,
-    pos_tj     TEXT,
-    pos_add    TEXT,
-    pos_yt     TEXT,
-    pos_qjrq   TEXT,
-    pos_bz     TEXT,
-    pos_ygs    TEXT,
-    pos_jgy    TEXT,
-    pos_xsy    TEXT,
-    u_ygs      TEXT,
-    u_jgy      TEXT,
-    u_xsy      TEXT
+    pos_zftype TEXT COLLATE NOCASE DEFAULT '0',           -- '1': released a top-up bonus
+    pos_name   TEXT COLLATE NOCASE,
+    pos_tele   TEXT COLLATE NOCASE,
+    pos_qjz    TEXT COLLATE NOCASE,
+    pos_qjy    TEXT COLLATE NOCASE,
+    pos_zjz    TEXT COLLATE NOCASE,
+    pos_zjy    TEXT COLLATE NOCASE,
+    pos_zxz    TEXT COLLATE NOCASE,
+    pos_zxy    TEXT COLLATE NOCASE,
+    pos_jzslz  TEXT COLLATE NOCASE,
+    pos_jzsly  TEXT COLLATE NOCASE,
+    pos_tj     TEXT COLLATE NOCASE,
+    pos_add    TEXT COLLATE NOCASE,
+    pos_yt     TEXT COLLATE NOCASE,
+    pos_qjrq   TEXT COLLATE NOCASE,
+    pos_bz     TEXT COLLATE NOCASE,
+    pos_ygs    TEXT COLLATE NOCASE,
+    pos_jgy    TEXT COLLATE NOCASE,
+    pos_xsy    TEXT COLLATE NOCASE,
+    u_ygs      TEXT COLLATE NOCASE,
+    u_jgy      TEXT COLLATE NOCASE,
+    u_xsy      TEXT COLLATE NOCASE
 );
 CREATE INDEX ix_posxsd_djh ON jxc_posxsd (gl_djh);
 CREATE INDEX ix_posxsd_rq ON jxc_posxsd (pos_xsrq);
@@ -851,10 +853,10 @@ CREATE INDEX ix_posxsd_hy ON jxc_posxsd (hy_sn);
 CREATE TABLE jxc_posxssp (
     id         INTEGER PRIMARY KEY,
     gl_djh     TEXT COLLATE NOCASE,
-    g_sn       TEXT,
-    a_name     TEXT,
-    dw_name    TEXT DEFAULT '',
-    g_sptm     TEXT DEFAULT '',
+    g_sn       TEXT COLLATE NOCASE,
+    a_name     TEXT COLLATE NOCASE,
+    dw_name    TEXT COLLATE NOCASE DEFAULT '',
+    g_sptm     TEXT COLLATE NOCASE DEFAULT '',
     g_zhxs     REAL DEFAULT 1,
     pos_dj     REAL DEFAULT 0,
     pos_sl     REAL DEFAULT 0,
@@ -865,19 +867,19 @@ CREATE TABLE jxc_posxssp (
     pos_zcb    REAL DEFAULT 0,
     pos_lsj    REAL DEFAULT 0,
     pos_zsl    REAL DEFAULT 0,
-    pos_xm     TEXT DEFAULT '',
-    pos_cardno TEXT DEFAULT '',
-    t_yxq      TEXT DEFAULT '',
-    t_ph       TEXT DEFAULT '',
-    t_mjph     TEXT DEFAULT '',
-    t_scrq     TEXT DEFAULT '',
-    t_zp       TEXT DEFAULT '',
-    t_cfsm     TEXT DEFAULT '',
-    t_cfhm     TEXT DEFAULT '',
-    t_addr     TEXT DEFAULT '',
-    t_mobile   TEXT DEFAULT '',
-    t_yaoshi   TEXT DEFAULT '',
-    g_tmbz     TEXT DEFAULT ''
+    pos_xm     TEXT COLLATE NOCASE DEFAULT '',
+    pos_cardno TEXT COLLATE NOCASE DEFAULT '',
+    t_yxq      TEXT COLLATE NOCASE DEFAULT '',
+    t_ph       TEXT COLLATE NOCASE DEFAULT '',
+    t_mjph     TEXT COLLATE NOCASE DEFAULT '',
+    t_scrq     TEXT COLLATE NOCASE DEFAULT '',
+    t_zp       TEXT COLLATE NOCASE DEFAULT '',
+    t_cfsm     TEXT COLLATE NOCASE DEFAULT '',
+    t_cfhm     TEXT COLLATE NOCASE DEFAULT '',
+    t_addr     TEXT COLLATE NOCASE DEFAULT '',
+    t_mobile   TEXT COLLATE NOCASE DEFAULT '',
+    t_yaoshi   TEXT COLLATE NOCASE DEFAULT '',
+    g_tmbz     TEXT COLLATE NOCASE DEFAULT ''
 );
 CREATE INDEX ix_posxssp_djh ON jxc_posxssp (gl_djh);
 CREATE INDEX ix_posxssp_goods ON jxc_posxssp (g_sn);
@@ -886,11 +888,11 @@ CREATE INDEX ix_posxssp_goods ON jxc_posxssp (g_sn);
 CREATE TABLE jxc_posthsp (
     id       INTEGER PRIMARY KEY,
     gl_djh   TEXT COLLATE NOCASE,
-    gl_djh2  TEXT,
-    g_sn     TEXT,
-    a_name   TEXT,
-    dw_name  TEXT DEFAULT '',
-    g_sptm   TEXT DEFAULT '',
+    gl_djh2  TEXT COLLATE NOCASE,
+    g_sn     TEXT COLLATE NOCASE,
+    a_name   TEXT COLLATE NOCASE,
+    dw_name  TEXT COLLATE NOCASE DEFAULT '',
+    g_sptm   TEXT COLLATE NOCASE DEFAULT '',
     g_zhxs   REAL DEFAULT 1,
     th_dj    REAL DEFAULT 0,
     th_dzl   REAL DEFAULT 1,
@@ -905,11 +907,11 @@ CREATE TABLE jxc_posthsp (
     th_lsj   REAL DEFAULT 0,
     th_cbj   REAL DEFAULT 0,
     th_zcb   REAL DEFAULT 0,
-    th_bz    TEXT,
-    t_yxq    TEXT DEFAULT '',
-    t_ph     TEXT DEFAULT '',
-    t_scrq   TEXT DEFAULT '',
-    t_mjph   TEXT DEFAULT ''
+    th_bz    TEXT COLLATE NOCASE,
+    t_yxq    TEXT COLLATE NOCASE DEFAULT '',
+    t_ph     TEXT COLLATE NOCASE DEFAULT '',
+    t_scrq   TEXT COLLATE NOCASE DEFAULT '',
+    t_mjph   TEXT COLLATE NOCASE DEFAULT ''
 );
 CREATE INDEX ix_posthsp_djh ON jxc_posthsp (gl_djh);
 
@@ -917,13 +919,13 @@ CREATE INDEX ix_posthsp_djh ON jxc_posthsp (gl_djh);
 CREATE TABLE jxc_blfysp (
     id      INTEGER PRIMARY KEY,
     gl_djh  TEXT COLLATE NOCASE,
-    g_sn    TEXT,
-    a_name  TEXT,
-    dw_name TEXT,
+    g_sn    TEXT COLLATE NOCASE,
+    a_name  TEXT COLLATE NOCASE,
+    dw_name TEXT COLLATE NOCASE,
     bl_sl   REAL DEFAULT 0,
     bl_dj   REAL DEFAULT 0,
     bl_je   REAL DEFAULT 0,
-    bl_note TEXT
+    bl_note TEXT COLLATE NOCASE
 );
 CREATE INDEX ix_blfysp_djh ON jxc_blfysp (gl_djh);
 
@@ -935,24 +937,24 @@ CREATE INDEX ix_blfysp_djh ON jxc_blfysp (gl_djh);
 CREATE TABLE jxc_xsthd (
     id         INTEGER PRIMARY KEY,
     gl_djh     TEXT COLLATE NOCASE,
-    gl_djh2    TEXT,
-    hy_sn      TEXT DEFAULT '',
-    kh_sn      TEXT,
-    ck_sn      TEXT,
-    u_sn       TEXT,
-    a_name     TEXT,
-    th_xsrq    TEXT,                       -- return date
+    gl_djh2    TEXT COLLATE NOCASE,
+    hy_sn      TEXT COLLATE NOCASE DEFAULT '',
+    kh_sn      TEXT COLLATE NOCASE,
+    ck_sn      TEXT COLLATE NOCASE,
+    u_sn       TEXT COLLATE NOCASE,
+    a_name     TEXT COLLATE NOCASE,
+    th_xsrq    TEXT COLLATE NOCASE,                       -- return date
     th_yfje    REAL DEFAULT 0,
     th_sfje    REAL DEFAULT 0,
     th_fpje    REAL DEFAULT 0,
-    th_fpno    TEXT DEFAULT '',
+    th_fpno    TEXT COLLATE NOCASE DEFAULT '',
     th_hkje    REAL DEFAULT 0,
-    th_note    TEXT DEFAULT '',
+    th_note    TEXT COLLATE NOCASE DEFAULT '',
     th_status  INTEGER DEFAULT 0,
-    th_checker TEXT,
-    th_chkrq   TEXT,
+    th_checker TEXT COLLATE NOCASE,
+    th_chkrq   TEXT COLLATE NOCASE,
     th_jsfs    INTEGER DEFAULT 1,
-    th_kmmc    TEXT,                       -- money account
+    th_kmmc    TEXT COLLATE NOCASE,                       -- money account
     th_qk      INTEGER DEFAULT 0
 );
 CREATE INDEX ix_xsthd_djh ON jxc_xsthd (gl_djh);
@@ -961,11 +963,11 @@ CREATE INDEX ix_xsthd_djh ON jxc_xsthd (gl_djh);
 CREATE TABLE jxc_xsthsp (
     id       INTEGER PRIMARY KEY,
     gl_djh   TEXT COLLATE NOCASE,
-    gl_djh2  TEXT,
-    g_sn     TEXT,
-    a_name   TEXT,
-    dw_name  TEXT DEFAULT '',
-    g_sptm   TEXT DEFAULT '',
+    gl_djh2  TEXT COLLATE NOCASE,
+    g_sn     TEXT COLLATE NOCASE,
+    a_name   TEXT COLLATE NOCASE,
+    dw_name  TEXT COLLATE NOCASE DEFAULT '',
+    g_sptm   TEXT COLLATE NOCASE DEFAULT '',
     g_zhxs   REAL DEFAULT 1,
     th_dj    REAL DEFAULT 0,               -- unit price
     th_dzl   REAL DEFAULT 1,               -- discount rate
@@ -980,11 +982,11 @@ CREATE TABLE jxc_xsthsp (
     th_lsj   REAL DEFAULT 0,
     th_cbj   REAL DEFAULT 0,
     th_zcb   REAL DEFAULT 0,
-    th_bz    TEXT,
-    t_yxq    TEXT DEFAULT '',
-    t_ph     TEXT DEFAULT '',
-    t_scrq   TEXT DEFAULT '',
-    t_mjph   TEXT DEFAULT ''
+    th_bz    TEXT COLLATE NOCASE,
+    t_yxq    TEXT COLLATE NOCASE DEFAULT '',
+    t_ph     TEXT COLLATE NOCASE DEFAULT '',
+    t_scrq   TEXT COLLATE NOCASE DEFAULT '',
+    t_mjph   TEXT COLLATE NOCASE DEFAULT ''
 );
 CREATE INDEX ix_xsthsp_djh ON jxc_xsthsp (gl_djh, a_name);
 
@@ -995,8 +997,8 @@ CREATE INDEX ix_xsthsp_djh ON jxc_xsthsp (gl_djh, a_name);
 -- member classes: discount rate and points range
 CREATE TABLE jxc_hyfl (
     id      INTEGER PRIMARY KEY,
-    hl_sn   TEXT,
-    hl_name TEXT,
+    hl_sn   TEXT COLLATE NOCASE,
+    hl_name TEXT COLLATE NOCASE,
     hl_zk   REAL DEFAULT 1,                -- discount rate (1 = none)
     hl_jfxx REAL DEFAULT 0,                -- lowest accumulated points
     hl_jfsx REAL DEFAULT 0                 -- highest accumulated points
@@ -1006,8 +1008,8 @@ CREATE INDEX ix_hyfl_sn ON jxc_hyfl (hl_sn);
 -- member bonus groups: top-up bonus kind and factor, spend reward
 CREATE TABLE jxc_hyyh (
     id      INTEGER PRIMARY KEY,
-    hh_sn   TEXT,
-    hh_name TEXT,
+    hh_sn   TEXT COLLATE NOCASE,
+    hh_name TEXT COLLATE NOCASE,
     hh_zl   INTEGER DEFAULT 0,             -- 0 factor bonus, 2 amount rules, other no bonus
     hh_yh1  REAL DEFAULT 1,                -- top-up factor
     hh_yh2  REAL DEFAULT 0,                -- spend step
@@ -1018,26 +1020,26 @@ CREATE INDEX ix_hyyh_sn ON jxc_hyyh (hh_sn);
 -- top-up bonus rules keyed by the exact top-up amount
 CREATE TABLE jxc_hyczzs (
     id      INTEGER PRIMARY KEY,
-    hs_sn   TEXT,
+    hs_sn   TEXT COLLATE NOCASE,
     hs_czje REAL DEFAULT 0,                -- top-up amount
     hs_zsje REAL DEFAULT 0,                -- bonus
     hs_zsfs INTEGER DEFAULT 0,             -- release mode 0..4
     hs_myje REAL DEFAULT 0,                -- released per month or day
-    hs_txt  TEXT,
-    hs_note TEXT
+    hs_txt  TEXT COLLATE NOCASE,
+    hs_note TEXT COLLATE NOCASE
 );
 CREATE INDEX ix_hyczzs_je ON jxc_hyczzs (hs_czje);
 
 -- members: card, password, class, points, stored value, contact data
 CREATE TABLE jxc_hyxx (
     id         INTEGER PRIMARY KEY,
-    hy_sn      TEXT,                       -- internal member code
-    hy_bh      TEXT,                       -- card number
-    hy_name    TEXT,
-    hy_jm      TEXT,                       -- letter code of the name
+    hy_sn      TEXT COLLATE NOCASE,                       -- internal member code
+    hy_bh      TEXT COLLATE NOCASE,                       -- card number
+    hy_name    TEXT COLLATE NOCASE,
+    hy_jm      TEXT COLLATE NOCASE,                       -- letter code of the name
     hy_mm      TEXT DEFAULT '',            -- member password
-    hl_sn      TEXT,                       -- member class
-    hh_sn      TEXT,                       -- bonus group
+    hl_sn      TEXT COLLATE NOCASE,                       -- member class
+    hh_sn      TEXT COLLATE NOCASE,                       -- bonus group
     hy_jf      REAL DEFAULT 0,             -- spendable points
     hy_zjf     REAL DEFAULT 0,             -- points earned in total
     hy_zhje    REAL DEFAULT 0,             -- stored-value balance
@@ -1047,23 +1049,23 @@ CREATE TABLE jxc_hyxx (
     hy_status  BOOLEAN DEFAULT 1,          -- card enabled
     hy_sj      BOOLEAN DEFAULT 1,          -- class follows the points
     hy_qx      BOOLEAN DEFAULT 0,          -- card has an expiry date
-    hy_dqrq    TEXT,                       -- expiry date
-    hy_sr      TEXT,                       -- birthday
-    hy_jrrq    TEXT,                       -- date of joining
-    hy_sex     TEXT,
-    hy_tele    TEXT,
-    hy_mobile  TEXT,
-    hy_email   TEXT,
-    hy_zjlx    TEXT,
-    hy_zjhm    TEXT,
-    hy_dwzy    TEXT,
-    hy_address TEXT,
-    hy_qtxx    TEXT,
-    hy_note    TEXT,
+    hy_dqrq    TEXT COLLATE NOCASE,                       -- expiry date
+    hy_sr      TEXT COLLATE NOCASE,                       -- birthday
+    hy_jrrq    TEXT COLLATE NOCASE,                       -- date of joining
+    hy_sex     TEXT COLLATE NOCASE,
+    hy_tele    TEXT COLLATE NOCASE,
+    hy_mobile  TEXT COLLATE NOCASE,
+    hy_email   TEXT COLLATE NOCASE,
+    hy_zjlx    TEXT COLLATE NOCASE,
+    hy_zjhm    TEXT COLLATE NOCASE,
+    hy_dwzy    TEXT COLLATE NOCASE,
+    hy_address TEXT COLLATE NOCASE,
+    hy_qtxx    TEXT COLLATE NOCASE,
+    hy_note    TEXT COLLATE NOCASE,
     hy_cg      REAL DEFAULT 0,
     hy_syje    REAL DEFAULT 0,
     hy_xjsyje  REAL DEFAULT 0,
-    hy_fsn     TEXT DEFAULT ''
+    hy_fsn     TEXT COLLATE NOCASE DEFAULT ''
 );
 CREATE INDEX ix_hyxx_sn ON jxc_hyxx (hy_sn);
 CREATE INDEX ix_hyxx_bh ON jxc_hyxx (hy_bh);
@@ -1076,8 +1078,8 @@ CREATE INDEX ix_hyxx_name ON jxc_hyxx (hy_name);
 CREATE TABLE jxc_hyxf (
     id       INTEGER PRIMARY KEY,
     gl_djh   TEXT COLLATE NOCASE,
-    hy_sn    TEXT,
-    xf_rq    TEXT,
+    hy_sn    TEXT COLLATE NOCASE,
+    xf_rq    TEXT COLLATE NOCASE,
     xf_je    REAL DEFAULT 0,               -- amount added to the balance
     xf_yhje  REAL DEFAULT 0,               -- bonus credited with the top-up
     xf_djq   REAL DEFAULT 0,
@@ -1087,10 +1089,10 @@ CREATE TABLE jxc_hyxf (
     xf_wxje  REAL DEFAULT 0,               -- WeChat
     xf_zfbje REAL DEFAULT 0,               -- Alipay
     xf_zlje  REAL DEFAULT 0,               -- change
-    a_name   TEXT,
-    xf_note  TEXT,
-    xf_zt    TEXT,                         -- kind text
-    xf_zsrq  TEXT,                         -- date of the last bonus release
+    a_name   TEXT COLLATE NOCASE,
+    xf_note  TEXT COLLATE NOCASE,
+    xf_zt    TEXT COLLATE NOCASE,                         -- kind text
+    xf_zsrq  TEXT COLLATE NOCASE,                         -- date of the last bonus release
     hs_zsfs  INTEGER DEFAULT 0,            -- release mode of the rule (-1/-3 release rows)
     hs_myje  REAL DEFAULT 0,
     hs_zsje  REAL DEFAULT 0                -- bonus still to release
@@ -1103,13 +1105,13 @@ CREATE INDEX ix_hyxf_aname ON jxc_hyxf (a_name, xf_rq);
 CREATE TABLE jxc_dhd (
     id      INTEGER PRIMARY KEY,
     gl_djh  TEXT COLLATE NOCASE,
-    hy_sn   TEXT,
-    dh_dhrq TEXT,
+    hy_sn   TEXT COLLATE NOCASE,
+    dh_dhrq TEXT COLLATE NOCASE,
     dh_sl   REAL DEFAULT 0,
     dh_jf   REAL DEFAULT 0,
-    a_name  TEXT,
-    ck_sn   TEXT,
-    dh_note TEXT
+    a_name  TEXT COLLATE NOCASE,
+    ck_sn   TEXT COLLATE NOCASE,
+    dh_note TEXT COLLATE NOCASE
 );
 CREATE INDEX ix_dhd_djh ON jxc_dhd (gl_djh);
 
@@ -1117,11 +1119,11 @@ CREATE INDEX ix_dhd_djh ON jxc_dhd (gl_djh);
 CREATE TABLE jxc_dhzp (
     id      INTEGER PRIMARY KEY,
     gl_djh  TEXT COLLATE NOCASE,
-    g_sn    TEXT,
+    g_sn    TEXT COLLATE NOCASE,
     dh_zpjf REAL DEFAULT 0,                -- points per unit
     dh_sl   REAL DEFAULT 0,
     dh_jf   REAL DEFAULT 0,                -- points of the line
-    a_name  TEXT
+    a_name  TEXT COLLATE NOCASE
 );
 CREATE INDEX ix_dhzp_djh ON jxc_dhzp (gl_djh, a_name);
 
@@ -1129,11 +1131,11 @@ CREATE INDEX ix_dhzp_djh ON jxc_dhzp (gl_djh, a_name);
 CREATE TABLE jxc_smshy (
     id        INTEGER PRIMARY KEY,
     gl_djh    TEXT COLLATE NOCASE,
-    hy_sn     TEXT,
-    hy_mobile TEXT,
-    sms_rq    TEXT,
-    sms_note  TEXT,
-    a_name    TEXT
+    hy_sn     TEXT COLLATE NOCASE,
+    hy_mobile TEXT COLLATE NOCASE,
+    sms_rq    TEXT COLLATE NOCASE,
+    sms_note  TEXT COLLATE NOCASE,
+    a_name    TEXT COLLATE NOCASE
 );
 CREATE INDEX ix_smshy_djh ON jxc_smshy (gl_djh);
 
@@ -1144,9 +1146,9 @@ CREATE INDEX ix_smshy_djh ON jxc_smshy (gl_djh);
 -- shift handovers
 CREATE TABLE jxc_poshb (
     id           INTEGER PRIMARY KEY,
-    jb_begintime TEXT,
-    jb_endtime   TEXT,
-    a_name       TEXT,
+    jb_begintime TEXT COLLATE NOCASE,
+    jb_endtime   TEXT COLLATE NOCASE,
+    a_name       TEXT COLLATE NOCASE,
     jb_xsje      REAL DEFAULT 0,           -- sales
     jb_xjje      REAL DEFAULT 0,           -- cash
     jb_czkje     REAL DEFAULT 0,           -- stored-value card
@@ -1167,16 +1169,16 @@ CREATE TABLE jxc_poshb (
     jb_zlje2     REAL DEFAULT 0,
     jb_yjje      REAL DEFAULT 0,           -- expected amount
     jb_sjje      REAL DEFAULT 0,           -- amount handed over
-    jb_note      TEXT
+    jb_note      TEXT COLLATE NOCASE
 );
 CREATE INDEX ix_poshb_begin ON jxc_poshb (jb_begintime, a_name);
 
 -- shift handovers as listed by the back office
 CREATE TABLE jxc_jbgl (
     id           INTEGER PRIMARY KEY,
-    jb_begintime TEXT,
-    jb_endtime   TEXT,
-    a_name       TEXT,
+    jb_begintime TEXT COLLATE NOCASE,
+    jb_endtime   TEXT COLLATE NOCASE,
+    a_name       TEXT COLLATE NOCASE,
     jb_xsje      REAL DEFAULT 0,
     jb_xjje      REAL DEFAULT 0,
     jb_czkje     REAL DEFAULT 0,
@@ -1197,18 +1199,18 @@ CREATE TABLE jxc_jbgl (
     jb_zlje2     REAL DEFAULT 0,
     jb_yjje      REAL DEFAULT 0,
     jb_sjje      REAL DEFAULT 0,
-    jb_note      TEXT
+    jb_note      TEXT COLLATE NOCASE
 );
 
 -- cash in and cash out of the drawer
 CREATE TABLE jxc_crk (
     id       INTEGER PRIMARY KEY,
     gl_djh   TEXT COLLATE NOCASE,
-    crk_rq   TEXT,
+    crk_rq   TEXT COLLATE NOCASE,
     crk_je   REAL DEFAULT 0,
-    crk_flag TEXT,                         -- 'r' cash in, 'c' cash out
-    crk_note TEXT,
-    a_name   TEXT
+    crk_flag TEXT COLLATE NOCASE,                         -- 'r' cash in, 'c' cash out
+    crk_note TEXT COLLATE NOCASE,
+    a_name   TEXT COLLATE NOCASE
 );
 CREATE INDEX ix_crk_djh ON jxc_crk (gl_djh);
 CREATE INDEX ix_crk_aname ON jxc_crk (a_name, crk_rq);
