@@ -46,8 +46,8 @@ CREATE TABLE jxc_xtcs (
     cs_dysx         TEXT COLLATE NOCASE,
     cs_cs001        TEXT COLLATE NOCASE,
     cs_cs002        TEXT COLLATE NOCASE,
-    cs_hbfh         TEXT COLLATE NOCASE,                  -- currency symbol of price formats
-    cs_cs004        TEXT COLLATE NOCASE,                  -- pole display speed: '0' 2400 baud, else 9600
+    cs_hbfh         TEXT COLLATE NOCASE,   -- currency symbol of price formats
+    cs_cs004        TEXT COLLATE NOCASE,   -- pole display speed: '0' 2400 baud, else 9600
     cs_cs007        TEXT COLLATE NOCASE,
     cs_cs008        TEXT COLLATE NOCASE,
     cs_cs009        TEXT COLLATE NOCASE,
@@ -66,9 +66,9 @@ CREATE TABLE jxc_xtcs (
     cs_tmscff       TEXT COLLATE NOCASE,
     cs_tmtype       TEXT COLLATE NOCASE,
     cs_tjcyjf       TEXT COLLATE NOCASE,
-    cs_posfkws      TEXT COLLATE NOCASE,                  -- decimals of the amount due at the till
+    cs_posfkws      TEXT COLLATE NOCASE,   -- decimals of the amount due at the till
     cs_zjews        TEXT COLLATE NOCASE,
-    cs_jews         TEXT COLLATE NOCASE,                  -- decimals of amounts ('0'..'6')
+    cs_jews         TEXT COLLATE NOCASE,   -- decimals of amounts ('0'..'6')
     cs_xsws         INTEGER DEFAULT 2,     -- decimals of prices
     cs_kp           TEXT COLLATE NOCASE,
     cs_hs           TEXT COLLATE NOCASE,
@@ -79,7 +79,7 @@ CREATE TABLE jxc_xtcs (
     cs_tax          TEXT COLLATE NOCASE,
     cs_dbdj         TEXT COLLATE NOCASE,
     cs_jhzk         TEXT COLLATE NOCASE,
-    cs_zdzk         TEXT COLLATE NOCASE,                  -- lowest discount rate a cashier may give
+    cs_zdzk         TEXT COLLATE NOCASE,   -- lowest discount rate a cashier may give
     cs_possk        TEXT COLLATE NOCASE,
     cs_kddy         TEXT COLLATE NOCASE,
     cs_fzdw         TEXT COLLATE NOCASE,
@@ -90,14 +90,14 @@ CREATE TABLE jxc_xtcs (
     cs_djsh         TEXT COLLATE NOCASE,
     cs_spcz         TEXT COLLATE NOCASE,
     cs_poshooktoday TEXT COLLATE NOCASE,
-    cs_barcode      TEXT COLLATE NOCASE,                  -- prescription goods need a registration
+    cs_barcode      TEXT COLLATE NOCASE,   -- prescription goods need a registration
     cs_barunique    TEXT COLLATE NOCASE,
     cs_zerocost     TEXT COLLATE NOCASE,
     cs_posrq        TEXT COLLATE NOCASE,
     cs_shtc         TEXT COLLATE NOCASE,
     cs_cgyh         TEXT COLLATE NOCASE,
     cs_xsyh         TEXT COLLATE NOCASE,
-    cs_xsjgts       TEXT COLLATE NOCASE,                  -- rounding-off: '1' rounding line, '0' spread over lines
+    cs_xsjgts       TEXT COLLATE NOCASE,   -- rounding-off: '1' rounding line, '0' spread over lines
     cs_wxzf         TEXT COLLATE NOCASE,
     cs_mchid        TEXT COLLATE NOCASE,
     cs_key          TEXT COLLATE NOCASE,
@@ -115,29 +115,29 @@ CREATE TABLE jxc_backup (
 -- member points and member-day settings
 CREATE TABLE jxc_jfsz (
     id        INTEGER PRIMARY KEY,
-    jf_jfgz   TEXT COLLATE NOCASE,                        -- points rule ('0': stored-value payments earn none)
-    jf_mfje   TEXT COLLATE NOCASE,                        -- amount of money per point
+    jf_jfgz   TEXT COLLATE NOCASE,         -- points rule ('0': stored-value payments earn none)
+    jf_mfje   TEXT COLLATE NOCASE,         -- amount of money per point
     jf_djjf   TEXT COLLATE NOCASE,
     jf_jsrjf  TEXT COLLATE NOCASE,
     jf_jsrjl  TEXT COLLATE NOCASE,
-    jf_dbjf   TEXT COLLATE NOCASE,                        -- multiple of points in the promotion period
+    jf_dbjf   TEXT COLLATE NOCASE,         -- multiple of points in the promotion period
     jf_dbrq1  TEXT COLLATE NOCASE,
     jf_dbrq2  TEXT COLLATE NOCASE,
-    jf_yelj   TEXT COLLATE NOCASE,                        -- carry the remainder below one point
+    jf_yelj   TEXT COLLATE NOCASE,         -- carry the remainder below one point
     jf_hysk   TEXT COLLATE NOCASE,
     jf_qchy   TEXT COLLATE NOCASE,
     jf_xgxf   TEXT COLLATE NOCASE,
     jf_ick    TEXT COLLATE NOCASE,
     jf_icktype TEXT COLLATE NOCASE,
-    jf_srjflx TEXT COLLATE NOCASE,                        -- birthday points: '0' the day, '1' a window of days
+    jf_srjflx TEXT COLLATE NOCASE,         -- birthday points: '0' the day, '1' a window of days
     jf_srjfbs TEXT COLLATE NOCASE,
     jf_srjfts TEXT COLLATE NOCASE,
-    jf_hyr    TEXT COLLATE NOCASE,                        -- member day: '0' none, '1' days of the month, '2' date range
+    jf_hyr    TEXT COLLATE NOCASE,         -- member day: '0' none, '1' days of the month, '2' date range
     jf_hyr1   TEXT COLLATE NOCASE,
     jf_hyr2   TEXT COLLATE NOCASE,
     jf_hyrmy1 TEXT COLLATE NOCASE,
     jf_hyrmy2 TEXT COLLATE NOCASE,
-    jf_hyrzk  TEXT COLLATE NOCASE                         -- member-day discount rate
+    jf_hyrzk  TEXT COLLATE NOCASE          -- member-day discount rate
 );
 
 -- e-mail report settings of the back office
@@ -159,7 +159,7 @@ CREATE TABLE jxc_poscs (
     pos_jews INTEGER DEFAULT 2,
     pos_djws INTEGER DEFAULT 2,
     pos_zlws INTEGER DEFAULT 2,
-    pos_dkqx TEXT COLLATE NOCASE                          -- kick the drawer when the payment window opens
+    pos_dkqx TEXT COLLATE NOCASE           -- kick the drawer when the payment window opens
 );
 
 -- SMS gateway account and message templates
@@ -168,8 +168,8 @@ CREATE TABLE jxc_smscs (
     sms_sign   TEXT COLLATE NOCASE,
     sms_user   TEXT COLLATE NOCASE,
     sms_pwd    TEXT,
-    sms_cznote TEXT COLLATE NOCASE,                       -- template for top-ups
-    sms_xfnote TEXT COLLATE NOCASE                        -- template for purchases
+    sms_cznote TEXT COLLATE NOCASE,        -- template for top-ups
+    sms_xfnote TEXT COLLATE NOCASE         -- template for purchases
 );
 
 -- receipt print settings
@@ -223,10 +223,10 @@ CREATE INDEX ix_skin_aname ON jxc_skin (a_name);
 -- operators (login users)
 CREATE TABLE jxc_admin (
     id       INTEGER PRIMARY KEY,
-    a_name   TEXT COLLATE NOCASE,                         -- login name
-    a_sn     TEXT COLLATE NOCASE,                         -- operator code
+    a_name   TEXT COLLATE NOCASE,          -- login name
+    a_sn     TEXT COLLATE NOCASE,          -- operator code
     a_pwd    TEXT DEFAULT '',
-    r_sn     TEXT COLLATE NOCASE,                         -- role code
+    r_sn     TEXT COLLATE NOCASE,          -- role code
     a_jyt    INTEGER DEFAULT 0,            -- 0: may log in
     a_pos    INTEGER DEFAULT 0,            -- non-zero: may authorise at the counter
     a_zreoje REAL DEFAULT 0                -- largest rounding-off the operator may give
@@ -239,8 +239,8 @@ CREATE TABLE jxc_role (
     id     INTEGER PRIMARY KEY,
     r_sn   TEXT COLLATE NOCASE,
     r_name TEXT COLLATE NOCASE,
-    xsgl   TEXT COLLATE NOCASE,                           -- sales rights (position 23: use the terminal)
-    qtcz   TEXT COLLATE NOCASE                            -- other rights (position 9: see earlier amounts)
+    xsgl   TEXT COLLATE NOCASE,            -- sales rights (position 23: use the terminal)
+    qtcz   TEXT COLLATE NOCASE             -- other rights (position 9: see earlier amounts)
 );
 CREATE INDEX ix_role_sn ON jxc_role (r_sn);
 
@@ -249,7 +249,7 @@ CREATE TABLE jxc_ckxx (
     id         INTEGER PRIMARY KEY,
     ck_sn      TEXT COLLATE NOCASE,
     ck_name    TEXT COLLATE NOCASE,
-    ck_asn     TEXT COLLATE NOCASE,                       -- codes of the operators bound to the warehouse
+    ck_asn     TEXT COLLATE NOCASE,        -- codes of the operators bound to the warehouse
     ck_pos     INTEGER DEFAULT 0,          -- non-zero: the counter's warehouse
     ck_default INTEGER DEFAULT 0
 );
@@ -292,19 +292,19 @@ CREATE INDEX ix_goodsclass_sn ON jxc_goodsclass (gc_sn);
 -- goods: codes, names, units, prices, costs, regulatory and promotion flags
 CREATE TABLE jxc_goods (
     id         INTEGER PRIMARY KEY,
-    g_sn       TEXT COLLATE NOCASE NOT NULL UNIQUE,       -- goods code ('00000000' is the rounding pseudo-goods)
+    g_sn       TEXT COLLATE NOCASE NOT NULL UNIQUE, -- goods code ('00000000' is the rounding pseudo-goods)
     g_name     TEXT COLLATE NOCASE,
-    g_jm       TEXT COLLATE NOCASE,                       -- letter code (initials of the name)
-    g_sptm     TEXT COLLATE NOCASE,                       -- barcode of the base unit
-    gc_sn      TEXT COLLATE NOCASE,                       -- goods class
-    dw_name    TEXT COLLATE NOCASE,                       -- base unit
-    gg_name    TEXT COLLATE NOCASE,                       -- specification
-    color_name TEXT COLLATE NOCASE,                       -- approval number
-    g_sccs     TEXT COLLATE NOCASE,                       -- manufacturer
-    hj_name    TEXT COLLATE NOCASE,                       -- storage location
-    g_bz       TEXT COLLATE NOCASE,                       -- note
-    g_qxlx     TEXT COLLATE NOCASE,                       -- device type
-    g_yjlx     TEXT COLLATE NOCASE,                       -- spectacles item kind
+    g_jm       TEXT COLLATE NOCASE,        -- letter code (initials of the name)
+    g_sptm     TEXT COLLATE NOCASE,        -- barcode of the base unit
+    gc_sn      TEXT COLLATE NOCASE,        -- goods class
+    dw_name    TEXT COLLATE NOCASE,        -- base unit
+    gg_name    TEXT COLLATE NOCASE,        -- pack size or strength
+    color_name TEXT COLLATE NOCASE,        -- approval number
+    g_sccs     TEXT COLLATE NOCASE,        -- manufacturer
+    hj_name    TEXT COLLATE NOCASE,        -- storage location
+    g_bz       TEXT COLLATE NOCASE,        -- note
+    g_qxlx     TEXT COLLATE NOCASE,        -- device type
+    g_yjlx     TEXT COLLATE NOCASE,        -- spectacles item kind
     g_sj       REAL DEFAULT 0,             -- retail price
     g_sj1      REAL,                       -- prices by customer price type
     g_sj2      REAL,
@@ -324,8 +324,8 @@ CREATE TABLE jxc_goods (
     g_dzll     REAL DEFAULT 1,             -- the goods' own discount rate
     g_tjsp     BOOLEAN DEFAULT 0,          -- special price
     g_tjqx     BOOLEAN DEFAULT 0,          -- special price limited to a period
-    g_ks       TEXT COLLATE NOCASE,                       -- special price period start
-    g_js       TEXT COLLATE NOCASE,                       -- special price period end
+    g_ks       TEXT COLLATE NOCASE,        -- special price period start
+    g_js       TEXT COLLATE NOCASE,        -- special price period end
     g_tj       REAL DEFAULT 0,             -- special price
     g_hyj      REAL DEFAULT 0,             -- special member price
     g_dxdz     BOOLEAN DEFAULT 0,          -- has discounts per member class
@@ -371,7 +371,7 @@ CREATE TABLE jxc_goodstm (
     id     INTEGER PRIMARY KEY,
     g_sn   TEXT COLLATE NOCASE,
     g_sptm TEXT COLLATE NOCASE,
-    g_tmbz TEXT COLLATE NOCASE DEFAULT ''                 -- barcode note shown after the name
+    g_tmbz TEXT COLLATE NOCASE DEFAULT ''  -- barcode note shown after the name
 );
 CREATE INDEX ix_goodstm_sptm ON jxc_goodstm (g_sptm);
 CREATE INDEX ix_goodstm_sn ON jxc_goodstm (g_sn);
@@ -399,7 +399,7 @@ CREATE TABLE jxc_khxx (
     id         INTEGER PRIMARY KEY,
     kh_sn      TEXT COLLATE NOCASE,
     kh_name    TEXT COLLATE NOCASE,
-    kt_sn      TEXT COLLATE NOCASE DEFAULT '1000',        -- price type ('1000' standard price)
+    kt_sn      TEXT COLLATE NOCASE DEFAULT '1000', -- price type ('1000' standard price)
     kh_lxr     TEXT COLLATE NOCASE,
     kh_tele    TEXT COLLATE NOCASE,
     kh_address TEXT COLLATE NOCASE,
@@ -444,11 +444,11 @@ CREATE TABLE jxc_tkc (
     id     INTEGER PRIMARY KEY,
     g_sn   TEXT COLLATE NOCASE,
     ck_sn  TEXT COLLATE NOCASE,
-    t_ph   TEXT COLLATE NOCASE DEFAULT '',                -- batch number ('' for goods kept without)
-    t_yxq  TEXT COLLATE NOCASE DEFAULT '',                -- expiry
-    t_scrq TEXT COLLATE NOCASE DEFAULT '',                -- production date
-    t_mjph TEXT COLLATE NOCASE DEFAULT '',                -- sterilisation batch number
-    t_jhrq TEXT COLLATE NOCASE DEFAULT '',                -- receipt date
+    t_ph   TEXT COLLATE NOCASE DEFAULT '', -- batch number ('' for goods kept without)
+    t_yxq  TEXT COLLATE NOCASE DEFAULT '', -- expiry
+    t_scrq TEXT COLLATE NOCASE DEFAULT '', -- production date
+    t_mjph TEXT COLLATE NOCASE DEFAULT '', -- sterilisation batch number
+    t_jhrq TEXT COLLATE NOCASE DEFAULT '', -- receipt date
     t_sl   REAL DEFAULT 0                  -- quantity, base units
 );
 CREATE INDEX ix_tkc_goods_ck ON jxc_tkc (g_sn, ck_sn, t_yxq);
@@ -457,7 +457,7 @@ CREATE INDEX ix_tkc_ck ON jxc_tkc (ck_sn);
 -- goods movement ledger with running stock, moving average cost and stock value
 CREATE TABLE jxc_goodslist (
     id         INTEGER PRIMARY KEY,
-    gl_flag    TEXT COLLATE NOCASE,                       -- movement kind ('xs' sale, 'xt' return, 'dh' redemption ...)
+    gl_flag    TEXT COLLATE NOCASE,        -- movement kind ('xs' sale, 'xt' return, 'dh' redemption ...)
     gl_djh     TEXT COLLATE NOCASE,
     gl_djh2    TEXT COLLATE NOCASE,
     id2        INTEGER,
@@ -469,11 +469,11 @@ CREATE TABLE jxc_goodslist (
     color_name TEXT COLLATE NOCASE,
     ck_sn      TEXT COLLATE NOCASE,
     ck_name    TEXT COLLATE NOCASE,
-    ghs_sn     TEXT COLLATE NOCASE,                       -- counterparty code (customer, supplier or member)
+    ghs_sn     TEXT COLLATE NOCASE,        -- counterparty code (customer, supplier or member)
     ghs_name   TEXT COLLATE NOCASE,
     u_name     TEXT COLLATE NOCASE,
     a_name     TEXT COLLATE NOCASE,
-    gl_kdrq    TEXT COLLATE NOCASE,                       -- document date
+    gl_kdrq    TEXT COLLATE NOCASE,        -- document date
     gl_sl      REAL DEFAULT 0,             -- quantity, base units
     gl_sysl    REAL DEFAULT 0,             -- quantity in document units
     gl_dj      REAL DEFAULT 0,             -- unit price excluding tax
@@ -494,7 +494,7 @@ CREATE TABLE jxc_goodslist (
     gl_kc      REAL DEFAULT 0,             -- stock after the row
     gl_kczje   REAL DEFAULT 0,             -- stock value after the row
     gl_pjjj    REAL DEFAULT 0,             -- moving average cost after the row
-    gl_fdmc    TEXT COLLATE NOCASE DEFAULT '',            -- '99': written by the terminal
+    gl_fdmc    TEXT COLLATE NOCASE DEFAULT '', -- '99': written by the terminal
     gl_checker TEXT COLLATE NOCASE,
     gl_chkrq   TEXT COLLATE NOCASE,
     gl_bz      TEXT COLLATE NOCASE,
@@ -517,7 +517,7 @@ CREATE INDEX ix_goodslist_djh ON jxc_goodslist (gl_djh);
 -- stock totals per month and warehouse
 CREATE TABLE jxc_kcjs (
     id      INTEGER PRIMARY KEY,
-    js_rq   TEXT COLLATE NOCASE,                          -- month 'yyyy-mm'
+    js_rq   TEXT COLLATE NOCASE,           -- month 'yyyy-mm'
     ck_sn   TEXT COLLATE NOCASE,
     js_sl   REAL DEFAULT 0,
     js_zje  REAL DEFAULT 0,
@@ -533,13 +533,13 @@ CREATE INDEX ix_kcjs_month ON jxc_kcjs (js_rq, ck_sn);
 -- customer and supplier account ledger with running balance
 CREATE TABLE jxc_ysyfk (
     id      INTEGER PRIMARY KEY,
-    k_type  TEXT COLLATE NOCASE,                          -- 'kh' customer, 'gh' supplier
-    k_ghskh TEXT COLLATE NOCASE,                          -- customer or supplier code
+    k_type  TEXT COLLATE NOCASE,           -- 'kh' customer, 'gh' supplier
+    k_ghskh TEXT COLLATE NOCASE,           -- customer or supplier code
     k_rq    TEXT COLLATE NOCASE,
     gl_djh  TEXT COLLATE NOCASE,
-    k_djlx  TEXT COLLATE NOCASE,                          -- document kind code ('XS', 'XT' ...)
+    k_djlx  TEXT COLLATE NOCASE,           -- document kind code ('XS', 'XT' ...)
     k_djtxt TEXT COLLATE NOCASE,
-    k_fkfs  TEXT COLLATE NOCASE,                          -- money account
+    k_fkfs  TEXT COLLATE NOCASE,           -- money account
     k_sfje  REAL DEFAULT 0,
     k_yhje  REAL DEFAULT 0,
     k_qcje  REAL DEFAULT 0,
@@ -573,13 +573,13 @@ CREATE INDEX ix_ysyfk_dj_djh ON jxc_ysyfk_dj (gl_djh);
 -- invoice register with running balance
 CREATE TABLE jxc_fpdjb (
     id         INTEGER PRIMARY KEY,
-    fp_type    TEXT COLLATE NOCASE,                       -- 'kh' customer
+    fp_type    TEXT COLLATE NOCASE,        -- 'kh' customer
     fp_ghskh   TEXT COLLATE NOCASE,
     fp_rq      TEXT COLLATE NOCASE,
     gl_djh     TEXT COLLATE NOCASE,
     fp_djlx    TEXT COLLATE NOCASE,
     fp_djtxt   TEXT COLLATE NOCASE,
-    fp_no      TEXT COLLATE NOCASE,                       -- invoice number
+    fp_no      TEXT COLLATE NOCASE,        -- invoice number
     fp_sfje    REAL DEFAULT 0,
     fp_qcje    REAL DEFAULT 0,
     fp_yfje    REAL DEFAULT 0,
@@ -599,13 +599,13 @@ CREATE INDEX ix_fpdjb_djh ON jxc_fpdjb (gl_djh);
 -- cash and bank journal with running balance per money account
 CREATE TABLE jxc_xjyh (
     id       INTEGER PRIMARY KEY,
-    xj_kmmc  TEXT COLLATE NOCASE,                         -- money account name ('现金' ...)
+    xj_kmmc  TEXT COLLATE NOCASE,          -- money account name ('现金' ...)
     xj_rq    TEXT COLLATE NOCASE,
     gl_djh   TEXT COLLATE NOCASE,
-    xj_dlx   TEXT COLLATE NOCASE,                         -- entry kind text
+    xj_dlx   TEXT COLLATE NOCASE,          -- entry kind text
     xj_je    REAL DEFAULT 0,               -- signed amount, money in positive
     xj_ljje  REAL DEFAULT 0,               -- running balance
-    xj_chk   TEXT COLLATE NOCASE DEFAULT '1',             -- '1': counts
+    xj_chk   TEXT COLLATE NOCASE DEFAULT '1', -- '1': counts
     u_name   TEXT COLLATE NOCASE,
     ghs_name TEXT COLLATE NOCASE,
     ghs_sn   TEXT COLLATE NOCASE,
@@ -672,15 +672,15 @@ CREATE TABLE jxc_lsxssp (
     t_ph      TEXT COLLATE NOCASE DEFAULT '',
     t_mjph    TEXT COLLATE NOCASE DEFAULT '',
     t_scrq    TEXT COLLATE NOCASE DEFAULT '',
-    t_zp      TEXT COLLATE NOCASE DEFAULT '',             -- gift marker '(赠品)'
-    t_cfsm    TEXT COLLATE NOCASE DEFAULT '',             -- registration note
-    ls_xm     TEXT COLLATE NOCASE DEFAULT '',             -- registered buyer
+    t_zp      TEXT COLLATE NOCASE DEFAULT '', -- gift marker '(赠品)'
+    t_cfsm    TEXT COLLATE NOCASE DEFAULT '', -- registration note
+    ls_xm     TEXT COLLATE NOCASE DEFAULT '', -- registered buyer
     ls_cardno TEXT COLLATE NOCASE DEFAULT '',
-    t_cfhm    TEXT COLLATE NOCASE DEFAULT '',             -- prescription number
+    t_cfhm    TEXT COLLATE NOCASE DEFAULT '', -- prescription number
     t_addr    TEXT COLLATE NOCASE DEFAULT '',
     t_mobile  TEXT COLLATE NOCASE DEFAULT '',
-    t_yaoshi  TEXT COLLATE NOCASE DEFAULT '',             -- pharmacist
-    g_tmbz    TEXT COLLATE NOCASE DEFAULT ''              -- barcode note
+    t_yaoshi  TEXT COLLATE NOCASE DEFAULT '', -- pharmacist
+    g_tmbz    TEXT COLLATE NOCASE DEFAULT '' -- barcode note
 );
 CREATE INDEX ix_lsxssp_djh ON jxc_lsxssp (gl_djh, a_name);
 CREATE INDEX ix_lsxssp_goods ON jxc_lsxssp (g_sn);
@@ -742,7 +742,7 @@ CREATE TABLE jxc_lsxsd (
     u_sn       TEXT COLLATE NOCASE,
     hy_sn      TEXT COLLATE NOCASE,
     a_name     TEXT COLLATE NOCASE,
-    ls_xsrq    TEXT COLLATE NOCASE,                       -- sale date
+    ls_xsrq    TEXT COLLATE NOCASE,        -- sale date
     ls_yfje    REAL DEFAULT 0,             -- amount due
     ls_sfje    REAL DEFAULT 0,             -- amount received
     ls_yhje    REAL DEFAULT 0,             -- rounding-off / discount
@@ -756,7 +756,7 @@ CREATE TABLE jxc_lsxsd (
     ls_bzf     REAL DEFAULT 0,             -- packaging
     ls_yffs    TEXT COLLATE NOCASE,
     ls_jsfs    INTEGER DEFAULT 0,          -- 0: settled in full at once
-    ls_kmmc    TEXT COLLATE NOCASE,                       -- money account
+    ls_kmmc    TEXT COLLATE NOCASE,        -- money account
     ls_note    TEXT COLLATE NOCASE,
     ls_status  INTEGER DEFAULT 0,          -- 1: posted
     ls_checker TEXT COLLATE NOCASE,
@@ -797,7 +797,7 @@ CREATE INDEX ix_xssp_djh ON jxc_xssp (gl_djh);
 CREATE TABLE jxc_posxsd (
     id         INTEGER PRIMARY KEY,
     gl_djh     TEXT COLLATE NOCASE,
-    pos_xsrq   TEXT COLLATE NOCASE,                       -- moment of the sale (held sales: date only)
+    pos_xsrq   TEXT COLLATE NOCASE,        -- moment of the sale (held sales: date only)
     hy_sn      TEXT COLLATE NOCASE DEFAULT '',
     kh_sn      TEXT COLLATE NOCASE,
     ck_sn      TEXT COLLATE NOCASE,
@@ -816,12 +816,12 @@ CREATE TABLE jxc_posxsd (
     pos_wxje   REAL DEFAULT 0,             -- WeChat
     pos_zfbje  REAL DEFAULT 0,             -- Alipay
     pos_zlje   REAL DEFAULT 0,             -- change
-    pos_note   TEXT COLLATE NOCASE DEFAULT '',            -- remark; 'gd' marks a held sale
+    pos_note   TEXT COLLATE NOCASE DEFAULT '', -- remark; 'gd' marks a held sale
     pos_rjid   TEXT COLLATE NOCASE DEFAULT '',
     pos_bcjf   REAL DEFAULT 0,             -- points earned by this record
     pos_zjf    REAL DEFAULT 0,             -- member's points after this record
     pos_jfye   REAL DEFAULT 0,             -- stored-value reward of the bonus group
-    pos_zftype TEXT COLLATE NOCASE DEFAULT '0',           -- '1': released a top-up bonus
+    pos_zftype TEXT COLLATE NOCASE DEFAULT '0', -- '1': released a top-up bonus
     pos_name   TEXT COLLATE NOCASE,
     pos_tele   TEXT COLLATE NOCASE,
     pos_qjz    TEXT COLLATE NOCASE,
@@ -943,7 +943,7 @@ CREATE TABLE jxc_xsthd (
     ck_sn      TEXT COLLATE NOCASE,
     u_sn       TEXT COLLATE NOCASE,
     a_name     TEXT COLLATE NOCASE,
-    th_xsrq    TEXT COLLATE NOCASE,                       -- return date
+    th_xsrq    TEXT COLLATE NOCASE,        -- return date
     th_yfje    REAL DEFAULT 0,
     th_sfje    REAL DEFAULT 0,
     th_fpje    REAL DEFAULT 0,
@@ -954,7 +954,7 @@ CREATE TABLE jxc_xsthd (
     th_checker TEXT COLLATE NOCASE,
     th_chkrq   TEXT COLLATE NOCASE,
     th_jsfs    INTEGER DEFAULT 1,
-    th_kmmc    TEXT COLLATE NOCASE,                       -- money account
+    th_kmmc    TEXT COLLATE NOCASE,        -- money account
     th_qk      INTEGER DEFAULT 0
 );
 CREATE INDEX ix_xsthd_djh ON jxc_xsthd (gl_djh);
@@ -1033,13 +1033,13 @@ CREATE INDEX ix_hyczzs_je ON jxc_hyczzs (hs_czje);
 -- members: card, password, class, points, stored value, contact data
 CREATE TABLE jxc_hyxx (
     id         INTEGER PRIMARY KEY,
-    hy_sn      TEXT COLLATE NOCASE,                       -- internal member code
-    hy_bh      TEXT COLLATE NOCASE,                       -- card number
+    hy_sn      TEXT COLLATE NOCASE,        -- internal member code
+    hy_bh      TEXT COLLATE NOCASE,        -- card number
     hy_name    TEXT COLLATE NOCASE,
-    hy_jm      TEXT COLLATE NOCASE,                       -- letter code of the name
+    hy_jm      TEXT COLLATE NOCASE,        -- letter code of the name
     hy_mm      TEXT DEFAULT '',            -- member password
-    hl_sn      TEXT COLLATE NOCASE,                       -- member class
-    hh_sn      TEXT COLLATE NOCASE,                       -- bonus group
+    hl_sn      TEXT COLLATE NOCASE,        -- member class
+    hh_sn      TEXT COLLATE NOCASE,        -- bonus group
     hy_jf      REAL DEFAULT 0,             -- spendable points
     hy_zjf     REAL DEFAULT 0,             -- points earned in total
     hy_zhje    REAL DEFAULT 0,             -- stored-value balance
@@ -1049,9 +1049,9 @@ CREATE TABLE jxc_hyxx (
     hy_status  BOOLEAN DEFAULT 1,          -- card enabled
     hy_sj      BOOLEAN DEFAULT 1,          -- class follows the points
     hy_qx      BOOLEAN DEFAULT 0,          -- card has an expiry date
-    hy_dqrq    TEXT COLLATE NOCASE,                       -- expiry date
-    hy_sr      TEXT COLLATE NOCASE,                       -- birthday
-    hy_jrrq    TEXT COLLATE NOCASE,                       -- date of joining
+    hy_dqrq    TEXT COLLATE NOCASE,        -- expiry date
+    hy_sr      TEXT COLLATE NOCASE,        -- birthday
+    hy_jrrq    TEXT COLLATE NOCASE,        -- date of joining
     hy_sex     TEXT COLLATE NOCASE,
     hy_tele    TEXT COLLATE NOCASE,
     hy_mobile  TEXT COLLATE NOCASE,
@@ -1091,8 +1091,8 @@ CREATE TABLE jxc_hyxf (
     xf_zlje  REAL DEFAULT 0,               -- change
     a_name   TEXT COLLATE NOCASE,
     xf_note  TEXT COLLATE NOCASE,
-    xf_zt    TEXT COLLATE NOCASE,                         -- kind text
-    xf_zsrq  TEXT COLLATE NOCASE,                         -- date of the last bonus release
+    xf_zt    TEXT COLLATE NOCASE,          -- kind text
+    xf_zsrq  TEXT COLLATE NOCASE,          -- date of the last bonus release
     hs_zsfs  INTEGER DEFAULT 0,            -- release mode of the rule (-1/-3 release rows)
     hs_myje  REAL DEFAULT 0,
     hs_zsje  REAL DEFAULT 0                -- bonus still to release
@@ -1208,7 +1208,7 @@ CREATE TABLE jxc_crk (
     gl_djh   TEXT COLLATE NOCASE,
     crk_rq   TEXT COLLATE NOCASE,
     crk_je   REAL DEFAULT 0,
-    crk_flag TEXT COLLATE NOCASE,                         -- 'r' cash in, 'c' cash out
+    crk_flag TEXT COLLATE NOCASE,          -- 'r' cash in, 'c' cash out
     crk_note TEXT COLLATE NOCASE,
     a_name   TEXT COLLATE NOCASE
 );
