@@ -96,7 +96,6 @@ TEST_F(DataModuleTest, PastedTextCannotChangeAStatement) {
     db.execSql("insert into t_v (txt) values ('other')");
     EXPECT_EQ("1", db.getSqlValue("select count(*) from t_v where txt=" + sqlQuote(hostile)));
     EXPECT_EQ(hostile, db.getSqlValue("select txt from t_v where id=1"));
-    EXPECT_EQ("0.000000001", sqlNumber(0.000000001).substr(0, 0) + "0.000000001");
     EXPECT_EQ("1e-09", sqlNumber(0.000000001));
     EXPECT_EQ("1234567.25", sqlNumber(1234567.25));
 }
