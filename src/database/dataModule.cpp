@@ -99,7 +99,12 @@ void TF_DataModule::Transaction::commit() {
         dm_.backend_->rollback();
         throw DbError("the posting was abandoned and nothing of it was saved");
     }
-    dm_.backend_->commit();
+    try {
+        dm_.backend_->commit();
+    } catch (...) {
+        dm_.backend_->rollback();
+        throw;
+    }
 }
 
 TF_DataModule::Transaction::~Transaction() {
