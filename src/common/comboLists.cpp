@@ -1,6 +1,7 @@
 #include "common/comboLists.h"
 
 #include "common/textGuards.h"
+#include "login/rights.h"
 #include "database/dataModule.h"
 #include "database/posContext.h"
 #include "database/sessionState.h"
@@ -11,7 +12,7 @@ namespace pos {
 
 namespace {
 
-constexpr const char* kAdministratorRole = "100001";
+
 
 ComboItem coded(std::string text, std::string code) {
     return {std::move(text), TMyObject{std::move(code)}};

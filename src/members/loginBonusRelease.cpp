@@ -1,0 +1,7 @@
+#include "members/loginBonusRelease.h"
+
+namespace pos {
+
+void releaseLoginBonuses(PosContext&) {}
+
+}  // namespace pos

@@ -1,0 +1,7 @@
+#include "sales/heldSales.h"
+
+namespace pos {
+
+void clearHeldSales(PosContext&) {}
+
+}  // namespace pos

@@ -1,0 +1,7 @@
+#include "sales/shortcutKeys.h"
+
+namespace pos {
+
+std::string functionKeyName(PosContext&, const std::string&) { return {}; }
+
+}  // namespace pos

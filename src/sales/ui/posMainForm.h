@@ -1,0 +1,93 @@
+#pragma once
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTimer>
+#include <QToolButton>
+
+#include "app/mainFlow.h"
+
+namespace pos {
+
+struct PosContext;
+
+// The sales window, the terminal's main window. Created hidden; startRun()
+// applies the first skin, runs the login and the start-up sequence, which
+// shows it.
+class TF_PosMainForm : public QMainWindow, public SalesWindowSetup {
+    Q_OBJECT
+public:
+    explicit TF_PosMainForm(PosContext& ctx, QWidget* parent = nullptr);
+
+    // False when the run must end (login cancelled, no right to the terminal).
+    bool startRun();
+
+    // Menu strip and header.
+    QToolButton* btnMenu;
+    QLabel* gldjh;
+    QLabel* pos_Name;
+    QComboBox* comUser;
+    QComboBox* comCk;
+    QComboBox* comYg;
+    QComboBox* comJg;
+    QComboBox* comXs;
+    QLabel* compName;
+    // Entry strip.
+    QFrame* RzPanel_Mid;
+    QLineEdit* tbh;
+    QLabel* hjje;
+    QToolButton* btnHelp1;
+    QToolButton* btnHelp2;
+    // Goods lookup and sale grids.
+    QFrame* RzPanel_Goods;
+    QTableView* cxGrid1;
+    QTableView* cxGrid2;
+    QStandardItemModel* saleLines;
+    // Bottom panel: key legend or member panel.
+    QFrame* RzPanel_Bottom;
+    QFrame* RzPanel_Bottom1;
+    QFrame* RzPanel_Bottom2;
+    std::vector<QLabel*> keyLegend;  // in the order of kKeyFunctions
+    // Status bar.
+    QLabel* RzStatusPane_Soft;
+    QLabel* pos_Status;
+    QLabel* clockPane;
+
+    const std::string& saleNumber() const { return saleNumber_; }
+
+    // SalesWindowSetup
+    void untickWholeSaleDiscount() override;
+    void showKeyNames(const std::vector<std::string>& names) override;
+    void setSoftPane(const std::string& text) override;
+    void setCompanyName(const std::string& text) override;
+    void setCaption(const std::string& text) override;
+    void setStaffLists(const ComboItems& optometrists, const ComboItems& processors,
+                       const ComboItems& salespersons) override;
+    void initCustomerDisplay() override;
+    void newSale() override;
+    void showWindow() override;
+    void applyNumberFormats() override;
+    void showDiscountColumns(bool visible) override;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void buildLayout();
+    void tickClock();
+    void changePassword();
+    void posFk();
+
+    PosContext& ctx_;
+    std::string saleNumber_;
+    QTimer clockTimer_;
+    bool leaving_ = false;
+};
+
+}  // namespace pos
