@@ -9,8 +9,11 @@ store=build/bin/data/jxc.db
 if [ ! -f "$store" ]; then
   build/bin/pos-admin demo "$store"
 fi
-if [ -x build/bin/pos-terminal ]; then
-  exec build/bin/pos-terminal
+echo "Demo logins: 收银员 / 1234 (cashier), 管理员 / 8888 (administrator)."
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display found (DISPLAY is not set): the terminal needs a desktop session."
+  echo "Run this command from a desktop, or with ssh -X. Starting it now on a virtual"
+  echo "display (Xvfb) instead, where it runs but cannot be seen; stop it with Ctrl+C."
+  exec xvfb-run -a -s "-screen 0 1280x800x24" build/bin/pos-terminal
 fi
-echo "The demo store is ready at $store; the counter terminal itself is not built yet."
-echo "Try: build/bin/pos-admin sql $store \"select g_sn,g_name,g_lsj from jxc_goods\""
+exec build/bin/pos-terminal

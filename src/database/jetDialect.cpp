@@ -115,7 +115,9 @@ Value literalValue(const Token& t) {
     if (t.kind == Kind::String) return Value::text(t.text);
     bool integral = t.text.find_first_of(".eE") == std::string::npos && t.text.size() < 18;
     if (integral) return Value::integer(std::stoll(t.text));
-    return Value::real(std::stod(t.text));
+    double d = 0;
+    parseNumber(t.text, d);
+    return Value::real(d);
 }
 
 // Words that end an operand: an additive chain never reaches across them.

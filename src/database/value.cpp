@@ -1,9 +1,7 @@
 #include "database/value.h"
 
-#include <cerrno>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 #include "database/dbError.h"
 
@@ -37,27 +35,27 @@ Value Value::boolean(bool v) {
     return r;
 }
 
+// Numbers are written and read without the process's locale: Qt sets it from
+// the environment, and a decimal comma would break every statement.
 std::string formatNumber(double v) {
     if (v == 0) return "0";  // also folds -0
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%.15g", v);
-    return buf;
+    auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 15);
+    return std::string(buf, r.ptr);
 }
 
 bool parseNumber(std::string_view text, double& out) {
     size_t b = text.find_first_not_of(' ');
     if (b == std::string_view::npos) return false;
     size_t e = text.find_last_not_of(' ');
-    std::string s(text.substr(b, e - b + 1));
-    const char* p = s.c_str();
-    char* end = nullptr;
-    errno = 0;
-    double v = std::strtod(p, &end);
-    if (end != p + s.size() || errno == ERANGE) return false;
-    // strtod also reads "inf", "nan" and hexadecimal; none of them is a number here.
+    std::string_view s = text.substr(b, e - b + 1);
     for (char c : s)
         if (!((c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E'))
             return false;
+    if (!s.empty() && s[0] == '+') s.remove_prefix(1);
+    double v = 0;
+    auto r = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (r.ec != std::errc() || r.ptr != s.data() + s.size()) return false;
     out = v;
     return true;
 }

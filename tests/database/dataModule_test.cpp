@@ -196,3 +196,27 @@ TEST(StoreFile, SelectStarFollowsAColumnAddedWhileRunning) {
 
 }  // namespace
 }  // namespace pos::test
+
+#include <clocale>
+
+namespace pos::test {
+namespace {
+
+// The windows' toolkit sets the process locale from the environment; numbers
+// in statements and read back must not follow it.
+TEST(StoreFile, NumbersIgnoreTheProcessLocale) {
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
+        GTEST_SKIP() << "no locale with a decimal comma on this machine";
+    ASSERT_EQ(',', *std::localeconv()->decimal_point);
+    TestStore store(false);
+    EXPECT_EQ("12.5", store.value("select 12.5"));
+    EXPECT_EQ("3.75", store.value("select 1.25*3"));
+    EXPECT_EQ("1234567.25", sqlNumber(1234567.25));
+    double d = 0;
+    EXPECT_TRUE(parseNumber("2.5", d));
+    EXPECT_EQ(2.5, d);
+    std::setlocale(LC_ALL, "C");
+}
+
+}  // namespace
+}  // namespace pos::test

@@ -13,6 +13,7 @@
 
 #include "app/makerInfo.h"
 #include "common/operationLog.h"
+#include "common/ui/numberFormatting.h"
 #include "database/posContext.h"
 #include "database/sessionState.h"
 #include "login/ui/login.h"
@@ -272,7 +273,12 @@ void TF_PosMainForm::showWindow() {
 }
 
 void TF_PosMainForm::applyNumberFormats() {
-    // Filled in with the number formats.
+    // The quantity and price edits of the line edit panel and the grid footers
+    // get theirs when they are built.
+    for (const char* price : {"ls_dj", "ls_dhdj", "ls_zje"})
+        setPriceColumnFormat(*cxGrid2, columnOf(price), ctx_.params);
+    setQtyColumnFormat(*cxGrid2, columnOf("ls_sl"), ctx_.params);
+    setPriceColumnFormat(*cxGrid1, 6, ctx_.params);  // 售价 g_sj
 }
 
 void TF_PosMainForm::showDiscountColumns(bool visible) {
