@@ -83,6 +83,7 @@ void TF_PosMainForm::buildLayout() {
     btnMenu = new QToolButton(central);
     btnMenu->setText("系统功能");
     btnMenu->setPopupMode(QToolButton::InstantPopup);
+    btnMenu->setMinimumWidth(96);
     auto* menu = new QMenu(btnMenu);
     menu->addAction("修改密码(&P)", this, &TF_PosMainForm::changePassword);
     menu->addSeparator();
@@ -103,6 +104,7 @@ void TF_PosMainForm::buildLayout() {
     comYg = new QComboBox(central);
     comJg = new QComboBox(central);
     comXs = new QComboBox(central);
+    for (QComboBox* box : {comUser, comCk, comYg, comJg, comXs}) box->setMinimumWidth(130);
     compName = new QLabel(central);
     compName->setStyleSheet("font-weight: bold; font-size: 14pt;");
     compName->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
