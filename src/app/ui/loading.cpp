@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "platform/ui/windowPlacement.h"
 #include "app/makerInfo.h"
 #include "platform/registryStore.h"
 
@@ -32,8 +33,7 @@ void TF_Loading::showEvent(QShowEvent* e) {
     // Dates and times are always written "yyyy-MM-dd" and "HH:mm:ss" by the
     // clock's own formatting; nothing follows the system's regional settings.
     setWindowTitle(QString(kMaker.shortestName) + kProductTitle);
-    if (QScreen* s = QGuiApplication::primaryScreen())
-        move(s->availableGeometry().center() - rect().center());
+    centerOnScreen(*this);
     Timer1->start(1000);
     lMsg->setText("正在装载系统......");
     RegistryStore registry;

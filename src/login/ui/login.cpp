@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "platform/ui/windowPlacement.h"
 #include "app/makerInfo.h"
 #include "database/posContext.h"
 #include "database/sessionState.h"
@@ -98,8 +99,7 @@ void TF_Login::showEvent(QShowEvent* e) {
     tpwd->clear();
     tpwd->setFocus();
     ctx_.session.loginAccepted.clear();
-    if (QScreen* s = QGuiApplication::primaryScreen())
-        move(s->availableGeometry().center() - rect().center());
+    centerOnScreen(*this);
 }
 
 void TF_Login::operatorChanged() {

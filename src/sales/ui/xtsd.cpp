@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "platform/ui/windowPlacement.h"
 #include "database/posContext.h"
 #include "database/sessionState.h"
 #include "sales/screenLock.h"
@@ -142,8 +143,7 @@ void TF_Xtsd::showEvent(QShowEvent* event) {
     unlocked_ = false;
     lblName_->setText(QString::fromStdString(ctx_.session.operatorName));
     edtPassword_->clear();
-    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (screen) move(screen->geometry().center() - rect().center());
+    centerOnScreen(*this);
     QDialog::showEvent(event);
     activateWindow();
     edtPassword_->setFocus();
