@@ -5,11 +5,11 @@
 //   bench/getSqlValue_bench [--benchmark_repetitions=N]
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <map>
-#include <unistd.h>
 
 #include "common/docNumbers.h"
 #include "database/dataModule.h"
@@ -36,8 +36,8 @@ std::string code(int i) {
 // A store with kGoods goods and as many posted sales today, built once.
 const std::string& storePath() {
     static std::string path = [] {
-        auto dir = std::filesystem::temp_directory_path() /
-                   ("pos-bench-" + std::to_string(::getpid()));
+        auto dir =
+            std::filesystem::temp_directory_path() / ("pos-bench-" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir);
         std::string p = (dir / "jxc.db").string();
         pos::createEmptyStore(p);
@@ -161,7 +161,7 @@ BENCHMARK(NewSaleNumber);
 
 // Prints the medians side by side after the usual output.
 class MedianReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& r : runs)

@@ -13,7 +13,7 @@ struct PosContext;
 
 // What the start-up sequence asks of the sales window, in the order it asks.
 class SalesWindowSetup {
-public:
+  public:
     virtual ~SalesWindowSetup() = default;
     virtual void untickWholeSaleDiscount() = 0;
     // One key name per function of kKeyFunctions, in that order.

@@ -12,8 +12,8 @@ struct MakerInfo {
     const char* version;
 };
 
-inline constexpr MakerInfo kMaker = {"www.qingchuan-soft.cn", "400-860-5730", "晴川零售软件有限公司",
-                                     "晴川软件", "晴川", "V1.0"};
+inline constexpr MakerInfo kMaker = {
+    "www.qingchuan-soft.cn", "400-860-5730", "晴川零售软件有限公司", "晴川软件", "晴川", "V1.0"};
 
 inline constexpr const char* kProductTitle = "药店收银终端";
 

@@ -1,18 +1,16 @@
 #include "common/comboLists.h"
 
 #include "common/textGuards.h"
-#include "login/rights.h"
 #include "database/dataModule.h"
 #include "database/posContext.h"
 #include "database/sessionState.h"
 #include "database/sqlText.h"
 #include "database/systemParameters.h"
+#include "login/rights.h"
 
 namespace pos {
 
 namespace {
-
-
 
 ComboItem coded(std::string text, std::string code) {
     return {std::move(text), TMyObject{std::move(code)}};
@@ -70,8 +68,8 @@ ComboItems fillCodeComboWhere(PosContext& ctx, const std::string& table,
                               const std::string& orderBy, const std::string& where,
                               const std::string& lastItem) {
     ComboItems items;
-    addRows(ctx, items, "select * from " + table + " " + where + " order by " + orderBy,
-            nameField, &codeField);
+    addRows(ctx, items, "select * from " + table + " " + where + " order by " + orderBy, nameField,
+            &codeField);
     if (!where.empty() && !lastItem.empty()) items.push_back(coded(lastItem, "-1"));
     return items;
 }

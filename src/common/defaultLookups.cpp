@@ -14,14 +14,15 @@ std::string firstOf(PosContext& ctx, const char* preferred, const char* fallback
 }  // namespace
 
 std::string getDefaultUserSn(PosContext& ctx) {
-    return firstOf(ctx, "select top 1 u_sn from jxc_user where u_name='' or u_name is null order by id",
+    return firstOf(ctx,
+                   "select top 1 u_sn from jxc_user where u_name='' or u_name is null order by id",
                    "select top 1 u_sn from jxc_user order by id");
 }
 
 std::string getDefaultUserName(PosContext& ctx) {
-    return firstOf(ctx,
-                   "select top 1 u_name from jxc_user where u_name='' or u_name is null order by id",
-                   "select top 1 u_name from jxc_user order by id");
+    return firstOf(
+        ctx, "select top 1 u_name from jxc_user where u_name='' or u_name is null order by id",
+        "select top 1 u_name from jxc_user order by id");
 }
 
 std::string getDefaultGhsSn(PosContext& ctx) {

@@ -9,8 +9,8 @@ struct PosContext;
 
 std::string getDefaultUserSn(PosContext& ctx);
 std::string getDefaultUserName(PosContext& ctx);
-std::string getDefaultGhsSn(PosContext& ctx);   // supplier
-std::string getDefaultKhSn(PosContext& ctx);    // customer
+std::string getDefaultGhsSn(PosContext& ctx);  // supplier
+std::string getDefaultKhSn(PosContext& ctx);   // customer
 std::string getDefaultKhName(PosContext& ctx);
 std::string getDefaultCkName(PosContext& ctx);  // warehouse
 

@@ -18,7 +18,8 @@ namespace {
 std::vector<std::string> extraTables(const std::string& prefix) {
     if (prefix == "XS") return {"jxc_posxssp", "jxc_lsxssptemp"};
     if (prefix == "XT") return {"jxc_posthsp"};
-    if (prefix == "YF" || prefix == "FK" || prefix == "YS" || prefix == "SK") return {"jxc_ysyfk_dj"};
+    if (prefix == "YF" || prefix == "FK" || prefix == "YS" || prefix == "SK")
+        return {"jxc_ysyfk_dj"};
     return {};
 }
 
@@ -37,7 +38,8 @@ std::string largestNumber(PosContext& ctx, const std::string& table, const std::
 
 std::string yymmdd(const std::string& dateText) {
     LocalDateTime d;
-    if (!parseDateTime(dateText, d)) throw ConversionError("'" + dateText + "' is not a valid date");
+    if (!parseDateTime(dateText, d))
+        throw ConversionError("'" + dateText + "' is not a valid date");
     return d.yymmdd();
 }
 
@@ -74,8 +76,8 @@ std::string getNewDjhByDate(PosContext& ctx, const std::string& table, const std
 
 bool isDjhUsed(PosContext& ctx, const std::string& table, const std::string& column,
                const std::string& number) {
-    const std::string select = "select " + column + " as sn from " + table + " where " + column +
-                               "=" + sqlQuote(number);
+    const std::string select =
+        "select " + column + " as sn from " + table + " where " + column + "=" + sqlQuote(number);
     const std::string& op = ctx.session.operatorName;
     if (!ctx.db.getSqlValue(select).empty()) {
         if (ctx.db.getSqlValue(select + " and a_name=" + sqlQuote(op)).empty()) return true;

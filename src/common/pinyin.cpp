@@ -50,9 +50,7 @@ std::size_t decodeMultiByte(std::string_view text, std::size_t pos, char32_t& cp
     return length;
 }
 
-char toUpperAscii(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
+char toUpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 }  // namespace
 

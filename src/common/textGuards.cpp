@@ -7,24 +7,42 @@ namespace {
 // Replacement of one ASCII character; nullptr keeps it, "" removes it.
 const char* fullGuard(char c) {
     switch (c) {
-        case '\'': return "‘";
-        case '?': return "？";
-        case '%': return "％";
-        case '!': return "！";
-        case '$': return "￥";
-        case '&': return "＆";
-        case ',': return "，";
-        case '(': return "（";
-        case ')': return "）";
-        case '+': return "＋";
-        case '-': return "－";
-        case '/': return "／";
-        case '@': return "＠";
-        case '^': return "";
-        case '~': return "～";
-        case '`': return "";
-        case '"': return "“";
-        default: return nullptr;
+        case '\'':
+            return "‘";
+        case '?':
+            return "？";
+        case '%':
+            return "％";
+        case '!':
+            return "！";
+        case '$':
+            return "￥";
+        case '&':
+            return "＆";
+        case ',':
+            return "，";
+        case '(':
+            return "（";
+        case ')':
+            return "）";
+        case '+':
+            return "＋";
+        case '-':
+            return "－";
+        case '/':
+            return "／";
+        case '@':
+            return "＠";
+        case '^':
+            return "";
+        case '~':
+            return "～";
+        case '`':
+            return "";
+        case '"':
+            return "“";
+        default:
+            return nullptr;
     }
 }
 
@@ -34,8 +52,10 @@ const char* lightGuard(char c) {
         case ')':
         case '+':
         case '-':
-        case '/': return nullptr;
-        default: return fullGuard(c);
+        case '/':
+            return nullptr;
+        default:
+            return fullGuard(c);
     }
 }
 

@@ -20,7 +20,7 @@ class Clock;
 inline constexpr const char* kStoreFileName = "jxc.db";
 
 class TF_DataModule {
-public:
+  public:
     // A module over SQLite; `dataDir` is the folder connectDatabase opens files in.
     TF_DataModule(const Clock& clock, std::string dataDir);
     TF_DataModule(std::unique_ptr<StoreBackend> backend, std::string dataDir);
@@ -46,26 +46,26 @@ public:
 
     // Transaction scope: begins (or joins the open one); rolls back unless committed.
     class Transaction {
-    public:
+      public:
         explicit Transaction(TF_DataModule& dm);
         ~Transaction();
         Transaction(const Transaction&) = delete;
         Transaction& operator=(const Transaction&) = delete;
         void commit();
 
-    private:
+      private:
         TF_DataModule& dm_;
         bool done_ = false;
     };
 
-private:
+  private:
     std::unique_ptr<StoreBackend> backend_;
     std::string dataDir_;
     std::string path_;
     int txDepth_ = 0;
     bool txFailed_ = false;
 
-public:
+  public:
     // Shared queries.
     Query QueryTmp;
     Query QuerySelect;

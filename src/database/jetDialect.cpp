@@ -64,7 +64,8 @@ std::vector<Token> lex(std::string_view sql) {
             if (e == std::string_view::npos) throw DbError("unterminated #date# in statement");
             out.push_back({Kind::String, std::string(sql.substr(i + 1, e - i - 1))});
             i = e + 1;
-        } else if (std::isdigit(c) || (c == '.' && i + 1 < n && std::isdigit((unsigned char)sql[i + 1]))) {
+        } else if (std::isdigit(c) ||
+                   (c == '.' && i + 1 < n && std::isdigit((unsigned char)sql[i + 1]))) {
             size_t b = i;
             while (i < n && std::isdigit((unsigned char)sql[i])) ++i;
             if (i < n && sql[i] == '.') {
@@ -123,13 +124,13 @@ Value literalValue(const Token& t) {
 // Words that end an operand: an additive chain never reaches across them.
 const std::unordered_set<std::string>& keywords() {
     static const std::unordered_set<std::string> k = {
-        "select", "distinct", "distinctrow", "all",    "top",     "percent", "from",   "where",
-        "group",  "by",       "having",      "order",  "asc",     "desc",    "as",     "on",
-        "and",    "or",       "not",         "in",     "is",      "like",    "between", "join",
-        "inner",  "left",     "right",       "outer",  "cross",   "union",   "insert", "into",
-        "values", "update",   "set",         "delete", "exists",  "case",    "when",   "then",
-        "else",   "end",      "escape",      "limit",  "offset",  "create",  "table",  "drop",
-        "index",  "alter",    "over",        "partition", "glob", "natural", "using",  "mod"};
+        "select", "distinct", "distinctrow", "all",       "top",    "percent", "from",    "where",
+        "group",  "by",       "having",      "order",     "asc",    "desc",    "as",      "on",
+        "and",    "or",       "not",         "in",        "is",     "like",    "between", "join",
+        "inner",  "left",     "right",       "outer",     "cross",  "union",   "insert",  "into",
+        "values", "update",   "set",         "delete",    "exists", "case",    "when",    "then",
+        "else",   "end",      "escape",      "limit",     "offset", "create",  "table",   "drop",
+        "index",  "alter",    "over",        "partition", "glob",   "natural", "using",   "mod"};
     return k;
 }
 
@@ -183,9 +184,14 @@ void emitNode(const Node& n, std::string& out) {
         return;
     }
     switch (n.tok.kind) {
-        case Kind::String: out += sqlQuote(n.tok.text); break;
-        case Kind::QuotedIdent: out += sqlQuoteName(n.tok.text); break;
-        default: out += n.tok.text;
+        case Kind::String:
+            out += sqlQuote(n.tok.text);
+            break;
+        case Kind::QuotedIdent:
+            out += sqlQuoteName(n.tok.text);
+            break;
+        default:
+            out += n.tok.text;
     }
 }
 
@@ -210,9 +216,12 @@ bool isLiteralLike(const Node& n) {
         case Kind::Number:
         case Kind::String:
         case Kind::Param:
-        case Kind::QuotedIdent: return true;
-        case Kind::Word: return !isKeyword(n.tok);
-        case Kind::Op: return false;
+        case Kind::QuotedIdent:
+            return true;
+        case Kind::Word:
+            return !isKeyword(n.tok);
+        case Kind::Op:
+            return false;
     }
     return false;
 }
@@ -416,11 +425,10 @@ void rewriteTop(Level& L, bool topLevel, int& hidden) {
         size_t from = findWord(L, "from", s, end);
         size_t order = findClause(L, "order", s, end);
         size_t groupBy = findClause(L, "group", s, end);
-        size_t listEnd = from == std::string::npos ? (order == std::string::npos ? end : order) : from;
+        size_t listEnd =
+            from == std::string::npos ? (order == std::string::npos ? end : order) : from;
 
-        auto limit = [&] {
-            L.insert(L.begin() + end, {word("limit"), leaf(Kind::Number, n)});
-        };
+        auto limit = [&] { L.insert(L.begin() + end, {word("limit"), leaf(Kind::Number, n)}); };
         if (order == std::string::npos) {
             limit();
             return;
@@ -487,9 +495,9 @@ void rewriteTop(Level& L, bool topLevel, int& hidden) {
             outer.push_back(op("*"));
             if (topLevel) hidden = 1;
         }
-        Level tail = {word("from"),     group(inner),     word("where"),
-                      word("jet_rank_"), op("<="),        leaf(Kind::Number, n),
-                      word("order"),    word("by"),       word("jet_rank_")};
+        Level tail = {word("from"),      group(inner), word("where"),
+                      word("jet_rank_"), op("<="),     leaf(Kind::Number, n),
+                      word("order"),     word("by"),   word("jet_rank_")};
         outer.insert(outer.end(), tail.begin(), tail.end());
         L.erase(L.begin() + s, L.begin() + end);
         L.insert(L.begin() + s, outer.begin(), outer.end());
@@ -500,7 +508,8 @@ void rewriteTop(Level& L, bool topLevel, int& hidden) {
 // ------------------------------------------------- multi-table update --
 
 // update T1,T2 set T1.c=T1.c+E … where COND
-//   → update T1 set c=c+(select sum(E) from T2 where COND) … where exists(select 1 from T2 where COND)
+//   → update T1 set c=c+(select sum(E) from T2 where COND) … where exists(select 1 from T2 where
+//   COND)
 // Jet applies the assignment once per matching row, so the sum of all of them is added.
 bool rewriteJoinedUpdate(Level& L) {
     if (L.size() < 6 || !isWord(L[0], "update") || !isOp(L[2], ",")) return false;
@@ -509,8 +518,8 @@ bool rewriteJoinedUpdate(Level& L) {
     if (!isWord(L[4], "set")) throw DbError("syntax error: update of two tables needs set");
     size_t where = findWord(L, "where", 5, L.size());
     size_t setEnd = where == std::string::npos ? L.size() : where;
-    Level cond = where == std::string::npos ? Level{leaf(Kind::Number, "1")}
-                                            : slice(L, where + 1, L.size());
+    Level cond =
+        where == std::string::npos ? Level{leaf(Kind::Number, "1")} : slice(L, where + 1, L.size());
     auto refersTo = [&](const Level& ref, const Level& lhs) {
         if (ref.size() != lhs.size()) return false;
         for (size_t k = 0; k < ref.size(); ++k)
@@ -551,8 +560,8 @@ bool rewriteJoinedUpdate(Level& L) {
         }
         out.push_back(group(sub));
     }
-    Level exists = {word("select"), leaf(Kind::Number, "1"), word("from"), other, word("where"),
-                    group(cond)};
+    Level exists = {word("select"), leaf(Kind::Number, "1"), word("from"),
+                    other,          word("where"),           group(cond)};
     out.push_back(word("where"));
     out.push_back(word("exists"));
     out.push_back(group(exists));
@@ -565,7 +574,8 @@ bool rewriteJoinedUpdate(Level& L) {
 void nameExpressions(Level& L) {
     if (L.empty() || !isWord(L[0], "select")) return;
     size_t b = 1;
-    if (b < L.size() && (isWord(L[b], "distinct") || isWord(L[b], "distinctrow") || isWord(L[b], "all")))
+    if (b < L.size() &&
+        (isWord(L[b], "distinct") || isWord(L[b], "distinctrow") || isWord(L[b], "all")))
         ++b;
     if (b + 1 < L.size() && isWord(L[b], "top")) b += 2;
     size_t e = b;
@@ -581,8 +591,8 @@ void nameExpressions(Level& L) {
         };
         // Named: a star, a plain or qualified column, or anything with an alias
         // (explicit, or a trailing name that does not follow an operator).
-        bool named = expr.empty() || isOp(expr.back(), "*") ||
-                     (expr.size() == 1 && plainWord(expr[0]));
+        bool named =
+            expr.empty() || isOp(expr.back(), "*") || (expr.size() == 1 && plainWord(expr[0]));
         if (expr.size() >= 2 && plainWord(expr.back())) {
             const Node& prev = expr[expr.size() - 2];
             named = named || isWord(prev, "as") || isOp(prev, ".") || prev.group ||

@@ -13,7 +13,7 @@
 namespace pos {
 
 class Query {
-public:
+  public:
     Query(StoreBackend& backend, std::string name, std::string designSql = {});
 
     const std::string& name() const { return name_; }
@@ -26,8 +26,12 @@ public:
 
     // Navigation over the snapshot.
     void first() { pos_ = 0; }
-    void next() { if (pos_ < rows_.size()) ++pos_; }
-    void prior() { if (pos_ > 0) --pos_; }
+    void next() {
+        if (pos_ < rows_.size()) ++pos_;
+    }
+    void prior() {
+        if (pos_ > 0) --pos_;
+    }
     void last() { pos_ = rows_.empty() ? 0 : rows_.size() - 1; }
     bool eof() const { return pos_ >= rows_.size(); }
     bool isEmpty() const { return rows_.empty(); }
@@ -54,7 +58,7 @@ public:
     void cancel();
     bool editing() const { return state_ != State::Browse; }
 
-private:
+  private:
     enum class State { Browse, Append, Edit };
     int columnIndex(const std::string& name) const;  // -1 when missing
     std::string baseTable() const;

@@ -7,9 +7,9 @@ namespace pos {
 
 struct SessionState {
     // The operator accepted at login.
-    std::string operatorName;  // a_name
-    std::string operatorCode;  // a_sn
-    std::string roleCode;      // r_sn; "100001" is the administrator role
+    std::string operatorName;   // a_name
+    std::string operatorCode;   // a_sn
+    std::string roleCode;       // r_sn; "100001" is the administrator role
     std::string loginAccepted;  // "1" once an operator was accepted
 
     std::string shiftStart;     // "yyyy-mm-dd hh:mm:ss"
@@ -29,9 +29,9 @@ struct SessionState {
     std::string settleToken;     // "1" from opening the payment window to its first save
     std::string supervisorName;  // the authorising supervisor; empty when refused
     std::string supervisorRole;
-    std::string dialogResult;    // "ok" from registration and top-up; "posxs" to print settings
-    std::string handoverDone;    // "1" after a completed shift handover
-    std::string memberSnArg;     // hy_sn handed to the top-up window
+    std::string dialogResult;  // "ok" from registration and top-up; "posxs" to print settings
+    std::string handoverDone;  // "1" after a completed shift handover
+    std::string memberSnArg;   // hy_sn handed to the top-up window
 
     void clearBuyerRegistration() {
         buyerName.clear();

@@ -16,7 +16,7 @@ namespace pos {
 
 struct SqliteBackend::Prepared {
     sqlite3_stmt* stmt = nullptr;
-    int hidden = 0;                  // trailing helper columns of a top-N rewrite
+    int hidden = 0;                   // trailing helper columns of a top-N rewrite
     std::vector<bool> booleanColumn;  // declared BOOLEAN: read as True/False
     ~Prepared() { sqlite3_finalize(stmt); }
 
@@ -108,7 +108,8 @@ void jetDateDiff(sqlite3_context* ctx, int, sqlite3_value** argv) {
     }
     std::string unit(reinterpret_cast<const char*>(sqlite3_value_text(argv[0])));
     for (char& c : unit) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    long long da = daysFromCivil(a.year, a.month, a.day), db = daysFromCivil(b.year, b.month, b.day);
+    long long da = daysFromCivil(a.year, a.month, a.day),
+              db = daysFromCivil(b.year, b.month, b.day);
     long long sa = da * 86400 + a.hour * 3600 + a.minute * 60 + a.second;
     long long sb = db * 86400 + b.hour * 3600 + b.minute * 60 + b.second;
     long long r;
@@ -147,8 +148,8 @@ void jetStr(sqlite3_context* ctx, int, sqlite3_value** argv) {
         sqlite3_result_error(ctx, "data type mismatch in str()", -1);
         return;
     }
-    std::string r = t == SQLITE_INTEGER ? std::to_string(sqlite3_value_int64(argv[0]))
-                                        : formatNumber(d);
+    std::string r =
+        t == SQLITE_INTEGER ? std::to_string(sqlite3_value_int64(argv[0])) : formatNumber(d);
     if (r[0] != '-') r = " " + r;
     sqlite3_result_text(ctx, r.c_str(), -1, SQLITE_TRANSIENT);
 }
@@ -178,8 +179,8 @@ void SqliteBackend::fail(const std::string& context) const {
 void SqliteBackend::open(const std::string& path) {
     close();
     if (!std::filesystem::exists(path)) throw DbError("cannot find the store file " + path);
-    int rc = sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
-                             nullptr);
+    int rc =
+        sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         std::string msg = db_ ? sqlite3_errmsg(db_) : "out of memory";
         close();
@@ -248,8 +249,7 @@ SqliteBackend::Prepared& SqliteBackend::prepare(std::string_view jetSql,
         fail("");
     if (!p->stmt) throw DbError("empty statement");
     for (; tail && *tail; ++tail)
-        if (*tail != ' ' && *tail != ';')
-            throw DbError("only one statement at a time may be run");
+        if (*tail != ' ' && *tail != ';') throw DbError("only one statement at a time may be run");
     p->hidden = t.hiddenColumns;
     return *cache_.emplace(std::move(shape.key), std::move(p)).first->second;
 }
@@ -261,10 +261,16 @@ void SqliteBackend::bind(Prepared& p, const std::vector<Value>& params) {
         const Value& v = params[i];
         int k = static_cast<int>(i) + 1;
         switch (v.kind()) {
-            case Value::Kind::Null: sqlite3_bind_null(s, k); break;
+            case Value::Kind::Null:
+                sqlite3_bind_null(s, k);
+                break;
             case Value::Kind::Integer:
-            case Value::Kind::Boolean: sqlite3_bind_int64(s, k, v.integerValue()); break;
-            case Value::Kind::Real: sqlite3_bind_double(s, k, v.realValue()); break;
+            case Value::Kind::Boolean:
+                sqlite3_bind_int64(s, k, v.integerValue());
+                break;
+            case Value::Kind::Real:
+                sqlite3_bind_double(s, k, v.realValue());
+                break;
             case Value::Kind::Text:
                 sqlite3_bind_text(s, k, v.textValue().data(),
                                   static_cast<int>(v.textValue().size()), SQLITE_STATIC);
@@ -284,7 +290,8 @@ Value columnValue(sqlite3_stmt* s, int i, bool boolean) {
             double v = sqlite3_column_double(s, i);
             return boolean ? Value::boolean(v != 0) : Value::real(v);
         }
-        case SQLITE_NULL: return {};
+        case SQLITE_NULL:
+            return {};
         default: {
             const char* t = reinterpret_cast<const char*>(sqlite3_column_text(s, i));
             return Value::text(std::string(t, sqlite3_column_bytes(s, i)));
@@ -350,7 +357,6 @@ long long SqliteBackend::execute(std::string_view sql) {
     return sqlite3_changes64(db_);
 }
 
-
 long long SqliteBackend::insertRow(const std::string& table, const FieldValues& fields) {
     std::string cols, marks;
     std::vector<Value> params;
@@ -363,8 +369,9 @@ long long SqliteBackend::insertRow(const std::string& table, const FieldValues& 
         marks += '?';
         params.push_back(value);
     }
-    std::string sql = "INSERT INTO " + sqlQuoteName(table) +
-                      (fields.empty() ? " DEFAULT VALUES" : " (" + cols + ") VALUES (" + marks + ")");
+    std::string sql =
+        "INSERT INTO " + sqlQuoteName(table) +
+        (fields.empty() ? " DEFAULT VALUES" : " (" + cols + ") VALUES (" + marks + ")");
     Prepared& p = prepareNative(sql);
     bind(p, params);
     ResetGuard guard{p.stmt};
@@ -408,7 +415,8 @@ void SqliteBackend::rollback() {
 void SqliteBackend::createStore(const std::string& path, std::string_view script) {
     if (std::filesystem::exists(path)) throw DbError("the file already exists: " + path);
     sqlite3* db = nullptr;
-    int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    int rc =
+        sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     std::string msg;
     if (rc == SQLITE_OK) {
         std::string s = "BEGIN;" + std::string(script) + ";COMMIT;";

@@ -13,7 +13,7 @@ namespace pos {
 class Clock;
 
 class SqliteBackend : public StoreBackend {
-public:
+  public:
     // `clock` answers the dialect's date() and now().
     explicit SqliteBackend(const Clock& clock);
     ~SqliteBackend() override;
@@ -40,7 +40,7 @@ public:
     // Runs native SQLite statements (no dialect translation).
     void runScript(std::string_view script);
 
-private:
+  private:
     struct Prepared;
     Prepared& prepare(std::string_view jetSql, std::vector<Value>& params);
     Prepared& prepareNative(const std::string& sql);

@@ -21,7 +21,7 @@ struct ResultSet {
 using FieldValues = std::vector<std::pair<std::string, Value>>;
 
 class StoreBackend {
-public:
+  public:
     virtual ~StoreBackend() = default;
 
     // Opens an existing store file; throws DbError naming the file when it is

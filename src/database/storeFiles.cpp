@@ -5,9 +5,7 @@
 
 namespace pos {
 
-void createEmptyStore(const std::string& path) {
-    SqliteBackend::createStore(path, storeSchema());
-}
+void createEmptyStore(const std::string& path) { SqliteBackend::createStore(path, storeSchema()); }
 
 void createDemoStore(const std::string& path, const Clock& clock) {
     // The demo's dates (expiry, receipts) are relative to today.

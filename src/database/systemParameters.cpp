@@ -3,8 +3,8 @@
 #include <utility>
 #include <vector>
 
-#include "database/dataModule.h"
 #include "common/textGuards.h"
+#include "database/dataModule.h"
 #include "database/posContext.h"
 #include "platform/clock.h"
 
@@ -15,117 +15,47 @@ namespace {
 using TextField = std::string SystemParameters::*;
 using Fields = std::vector<std::pair<const char*, TextField>>;
 
-#define POS_FIELD(n) {#n, &SystemParameters::n}
+#define POS_FIELD(n) \
+    { #n, &SystemParameters::n }
 
-const Fields kCompany = {
-    POS_FIELD(c_name),
-    POS_FIELD(c_tele),
-    POS_FIELD(c_lxr),
-    POS_FIELD(c_address),
-    POS_FIELD(c_jc)};
+const Fields kCompany = {POS_FIELD(c_name), POS_FIELD(c_tele), POS_FIELD(c_lxr),
+                         POS_FIELD(c_address), POS_FIELD(c_jc)};
 
 // System settings read as text before the decimals, in load order; cs_cbjs,
 // an integer, is read in its place after cs_xjyh.
 const Fields kSettingsFirst = {
-    POS_FIELD(cs_cgdj),
-    POS_FIELD(cs_xsdj),
-    POS_FIELD(cs_xgdj),
-    POS_FIELD(cs_kc),
-    POS_FIELD(cs_ysdh),
-    POS_FIELD(cs_spbh),
-    POS_FIELD(cs_hcj),
-    POS_FIELD(cs_ct),
-    POS_FIELD(cs_xt),
-    POS_FIELD(cs_shdj),
-    POS_FIELD(cs_xjyh),
-    POS_FIELD(cs_posdj),
-    POS_FIELD(cs_djrq),
-    POS_FIELD(cs_dysx),
-    POS_FIELD(cs_cs001),
-    POS_FIELD(cs_cs002),
-    POS_FIELD(cs_hbfh),
-    POS_FIELD(cs_cs004),
-    POS_FIELD(cs_cs007),
-    POS_FIELD(cs_cs008),
-    POS_FIELD(cs_cs009),
-    POS_FIELD(cs_cs010),
-    POS_FIELD(cs_cs011),
-    POS_FIELD(cs_cs013),
-    POS_FIELD(cs_cs014),
-    POS_FIELD(cs_cs005),
-    POS_FIELD(cs_cs006),
-    POS_FIELD(cs_bcqdy),
-    POS_FIELD(cs_cs017),
-    POS_FIELD(cs_cs016),
-    POS_FIELD(cs_djzddy),
-    POS_FIELD(cs_djzddysl),
-    POS_FIELD(cs_tmzdsc),
-    POS_FIELD(cs_tmscff),
-    POS_FIELD(cs_tmtype),
-    POS_FIELD(cs_tjcyjf),
-    POS_FIELD(cs_posfkws),
-    POS_FIELD(cs_zjews),
-    POS_FIELD(cs_jews)};
+    POS_FIELD(cs_cgdj),    POS_FIELD(cs_xsdj),   POS_FIELD(cs_xgdj),   POS_FIELD(cs_kc),
+    POS_FIELD(cs_ysdh),    POS_FIELD(cs_spbh),   POS_FIELD(cs_hcj),    POS_FIELD(cs_ct),
+    POS_FIELD(cs_xt),      POS_FIELD(cs_shdj),   POS_FIELD(cs_xjyh),   POS_FIELD(cs_posdj),
+    POS_FIELD(cs_djrq),    POS_FIELD(cs_dysx),   POS_FIELD(cs_cs001),  POS_FIELD(cs_cs002),
+    POS_FIELD(cs_hbfh),    POS_FIELD(cs_cs004),  POS_FIELD(cs_cs007),  POS_FIELD(cs_cs008),
+    POS_FIELD(cs_cs009),   POS_FIELD(cs_cs010),  POS_FIELD(cs_cs011),  POS_FIELD(cs_cs013),
+    POS_FIELD(cs_cs014),   POS_FIELD(cs_cs005),  POS_FIELD(cs_cs006),  POS_FIELD(cs_bcqdy),
+    POS_FIELD(cs_cs017),   POS_FIELD(cs_cs016),  POS_FIELD(cs_djzddy), POS_FIELD(cs_djzddysl),
+    POS_FIELD(cs_tmzdsc),  POS_FIELD(cs_tmscff), POS_FIELD(cs_tmtype), POS_FIELD(cs_tjcyjf),
+    POS_FIELD(cs_posfkws), POS_FIELD(cs_zjews),  POS_FIELD(cs_jews)};
 
 // System settings read as text after the decimals, in load order.
 const Fields kSettingsSecond = {
-    POS_FIELD(cs_kp),
-    POS_FIELD(cs_hs),
-    POS_FIELD(cs_spck),
-    POS_FIELD(cs_sprk),
-    POS_FIELD(cs_lsj),
-    POS_FIELD(cs_sms),
-    POS_FIELD(cs_tax),
-    POS_FIELD(cs_dbdj),
-    POS_FIELD(cs_jhzk),
-    POS_FIELD(cs_zdzk),
-    POS_FIELD(cs_possk),
-    POS_FIELD(cs_kddy),
-    POS_FIELD(cs_fzdw),
-    POS_FIELD(cs_cs003),
-    POS_FIELD(cs_cs020),
-    POS_FIELD(cs_cgje),
-    POS_FIELD(cs_xsje),
-    POS_FIELD(cs_djsh),
-    POS_FIELD(cs_spcz),
-    POS_FIELD(cs_poshooktoday),
-    POS_FIELD(cs_barcode),
-    POS_FIELD(cs_barunique),
-    POS_FIELD(cs_zerocost),
-    POS_FIELD(cs_posrq),
-    POS_FIELD(cs_shtc),
-    POS_FIELD(cs_cgyh),
-    POS_FIELD(cs_xsyh),
-    POS_FIELD(cs_xsjgts),
-    POS_FIELD(cs_wxzf),
-    POS_FIELD(cs_mchid),
-    POS_FIELD(cs_key),
-    POS_FIELD(cs_cs012)};
+    POS_FIELD(cs_kp),        POS_FIELD(cs_hs),           POS_FIELD(cs_spck),
+    POS_FIELD(cs_sprk),      POS_FIELD(cs_lsj),          POS_FIELD(cs_sms),
+    POS_FIELD(cs_tax),       POS_FIELD(cs_dbdj),         POS_FIELD(cs_jhzk),
+    POS_FIELD(cs_zdzk),      POS_FIELD(cs_possk),        POS_FIELD(cs_kddy),
+    POS_FIELD(cs_fzdw),      POS_FIELD(cs_cs003),        POS_FIELD(cs_cs020),
+    POS_FIELD(cs_cgje),      POS_FIELD(cs_xsje),         POS_FIELD(cs_djsh),
+    POS_FIELD(cs_spcz),      POS_FIELD(cs_poshooktoday), POS_FIELD(cs_barcode),
+    POS_FIELD(cs_barunique), POS_FIELD(cs_zerocost),     POS_FIELD(cs_posrq),
+    POS_FIELD(cs_shtc),      POS_FIELD(cs_cgyh),         POS_FIELD(cs_xsyh),
+    POS_FIELD(cs_xsjgts),    POS_FIELD(cs_wxzf),         POS_FIELD(cs_mchid),
+    POS_FIELD(cs_key),       POS_FIELD(cs_cs012)};
 
 const Fields kPoints = {
-    POS_FIELD(jf_jfgz),
-    POS_FIELD(jf_mfje),
-    POS_FIELD(jf_djjf),
-    POS_FIELD(jf_jsrjf),
-    POS_FIELD(jf_jsrjl),
-    POS_FIELD(jf_dbjf),
-    POS_FIELD(jf_dbrq1),
-    POS_FIELD(jf_dbrq2),
-    POS_FIELD(jf_yelj),
-    POS_FIELD(jf_hysk),
-    POS_FIELD(jf_qchy),
-    POS_FIELD(jf_xgxf),
-    POS_FIELD(jf_ick),
-    POS_FIELD(jf_icktype),
-    POS_FIELD(jf_srjflx),
-    POS_FIELD(jf_srjfbs),
-    POS_FIELD(jf_srjfts),
-    POS_FIELD(jf_hyr),
-    POS_FIELD(jf_hyr1),
-    POS_FIELD(jf_hyr2),
-    POS_FIELD(jf_hyrmy1),
-    POS_FIELD(jf_hyrmy2),
-    POS_FIELD(jf_hyrzk)};
+    POS_FIELD(jf_jfgz),   POS_FIELD(jf_mfje),    POS_FIELD(jf_djjf),   POS_FIELD(jf_jsrjf),
+    POS_FIELD(jf_jsrjl),  POS_FIELD(jf_dbjf),    POS_FIELD(jf_dbrq1),  POS_FIELD(jf_dbrq2),
+    POS_FIELD(jf_yelj),   POS_FIELD(jf_hysk),    POS_FIELD(jf_qchy),   POS_FIELD(jf_xgxf),
+    POS_FIELD(jf_ick),    POS_FIELD(jf_icktype), POS_FIELD(jf_srjflx), POS_FIELD(jf_srjfbs),
+    POS_FIELD(jf_srjfts), POS_FIELD(jf_hyr),     POS_FIELD(jf_hyr1),   POS_FIELD(jf_hyr2),
+    POS_FIELD(jf_hyrmy1), POS_FIELD(jf_hyrmy2),  POS_FIELD(jf_hyrzk)};
 
 #undef POS_FIELD
 
@@ -135,7 +65,8 @@ Value column(TF_DataModule& db, const char* name) { return db.QuerySelect.field(
 void readText(TF_DataModule& db, SystemParameters& p, const Fields& fields) {
     for (const auto& [name, member] : fields) {
         p.*member = column(db, name).asText();
-        if (std::string(name) == "cs_xjyh") p.cs_cbjs = static_cast<int>(column(db, "cs_cbjs").asInteger());
+        if (std::string(name) == "cs_xjyh")
+            p.cs_cbjs = static_cast<int>(column(db, "cs_cbjs").asInteger());
     }
 }
 
@@ -180,8 +111,7 @@ void loadSystemParameters(PosContext& ctx, const RightsCheck& hasRight) {
     long long jews = Value::text(p.cs_jews).asInteger();  // not a number: the error goes up
     if (jews < 0 || jews > 6) p.cs_jews = "2";
     if (p.cs_xsws < 0 || p.cs_xsws > 6) p.cs_xsws = 2;
-    if (!isTrue(p.cs_zjews))
-        p.cs_jews = std::to_string(p.cs_xsws);
+    if (!isTrue(p.cs_zjews)) p.cs_jews = std::to_string(p.cs_xsws);
     if (p.cs_djrq.empty()) p.cs_djrq = "0";
     p.cs_cs004 = p.cs_cs004 == "0" ? "2400" : "9600";
 

@@ -69,21 +69,29 @@ long long textToInteger(std::string_view text) {
 
 std::string Value::asText() const {
     switch (kind_) {
-        case Kind::Null: return {};
-        case Kind::Integer: return std::to_string(i_);
-        case Kind::Real: return formatNumber(d_);
-        case Kind::Text: return s_;
-        case Kind::Boolean: return i_ ? "True" : "False";
+        case Kind::Null:
+            return {};
+        case Kind::Integer:
+            return std::to_string(i_);
+        case Kind::Real:
+            return formatNumber(d_);
+        case Kind::Text:
+            return s_;
+        case Kind::Boolean:
+            return i_ ? "True" : "False";
     }
     return {};
 }
 
 long long Value::asInteger() const {
     switch (kind_) {
-        case Kind::Null: return 0;
+        case Kind::Null:
+            return 0;
         case Kind::Integer:
-        case Kind::Boolean: return i_;
-        case Kind::Real: return static_cast<long long>(std::trunc(d_));
+        case Kind::Boolean:
+            return i_;
+        case Kind::Real:
+            return static_cast<long long>(std::trunc(d_));
         case Kind::Text:
             if (s_.empty()) return 0;
             return textToInteger(s_);
@@ -93,10 +101,13 @@ long long Value::asInteger() const {
 
 double Value::asFloat() const {
     switch (kind_) {
-        case Kind::Null: return 0;
+        case Kind::Null:
+            return 0;
         case Kind::Integer:
-        case Kind::Boolean: return static_cast<double>(i_);
-        case Kind::Real: return d_;
+        case Kind::Boolean:
+            return static_cast<double>(i_);
+        case Kind::Real:
+            return d_;
         case Kind::Text: {
             if (s_.empty()) return 0;
             double d;
@@ -110,11 +121,15 @@ double Value::asFloat() const {
 
 bool Value::asBoolean() const {
     switch (kind_) {
-        case Kind::Null: return false;
+        case Kind::Null:
+            return false;
         case Kind::Integer:
-        case Kind::Boolean: return i_ != 0;
-        case Kind::Real: return d_ != 0;
-        case Kind::Text: return !(s_.empty() || s_ == "0" || s_ == "False" || s_ == "false");
+        case Kind::Boolean:
+            return i_ != 0;
+        case Kind::Real:
+            return d_ != 0;
+        case Kind::Text:
+            return !(s_.empty() || s_ == "0" || s_ == "False" || s_ == "false");
     }
     return false;
 }

@@ -9,7 +9,7 @@
 namespace pos {
 
 class Value {
-public:
+  public:
     enum class Kind { Null, Integer, Real, Text, Boolean };
 
     Value() = default;
@@ -21,10 +21,10 @@ public:
     Kind kind() const { return kind_; }
     bool isNull() const { return kind_ == Kind::Null; }
 
-    std::string asText() const;    // empty for null
-    long long asInteger() const;   // 0 for null; throws ConversionError for non-numeric text
-    double asFloat() const;        // 0 for null; throws ConversionError for non-numeric text
-    bool asBoolean() const;        // non-zero / "True"; false for null
+    std::string asText() const;   // empty for null
+    long long asInteger() const;  // 0 for null; throws ConversionError for non-numeric text
+    double asFloat() const;       // 0 for null; throws ConversionError for non-numeric text
+    bool asBoolean() const;       // non-zero / "True"; false for null
 
     long long integerValue() const { return i_; }
     double realValue() const { return d_; }
@@ -32,7 +32,7 @@ public:
 
     bool operator==(const Value& o) const;
 
-private:
+  private:
     Kind kind_ = Kind::Null;
     long long i_ = 0;
     double d_ = 0;

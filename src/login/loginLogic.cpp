@@ -30,8 +30,8 @@ ComboItems loginOperators(PosContext& ctx) {
 }
 
 std::string passwordHint(PosContext& ctx, const std::string& operatorName) {
-    std::string pwd = ctx.db.getSqlValue("select a_pwd from jxc_admin where a_name=" +
-                                         sqlQuote(operatorName));
+    std::string pwd =
+        ctx.db.getSqlValue("select a_pwd from jxc_admin where a_name=" + sqlQuote(operatorName));
     return pwd.empty() ? "初始密码为空" : "";
 }
 
@@ -64,8 +64,9 @@ bool changePassword(PosContext& ctx, std::string_view current, std::string_view 
         return false;
     }
     const std::string who = sqlQuote(ctx.session.operatorName);
-    if (ctx.db.getSqlValue("select a_sn from jxc_admin where a_name=" + who + " and a_pwd=" +
-                           sqlQuote(storedPasswordForm(current)))
+    if (ctx.db
+            .getSqlValue("select a_sn from jxc_admin where a_name=" + who +
+                         " and a_pwd=" + sqlQuote(storedPasswordForm(current)))
             .empty()) {
         ctx.messages.inform("当前密码错误，不能修改密码！");
         return false;

@@ -17,25 +17,25 @@ struct LocalDateTime {
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual LocalDateTime now() const = 0;
 };
 
 // The machine's local time.
 class SystemClock : public Clock {
-public:
+  public:
     LocalDateTime now() const override;
 };
 
 // A clock that stands still until it is set; for tests and benchmarks.
 class FixedClock : public Clock {
-public:
+  public:
     explicit FixedClock(LocalDateTime t) : t_(t) {}
     LocalDateTime now() const override { return t_; }
     void set(LocalDateTime t) { t_ = t; }
 
-private:
+  private:
     LocalDateTime t_;
 };
 

@@ -15,7 +15,7 @@ enum class Answer { Ok, Yes, No, Cancel };
 enum class MessageIcon { Information, None };
 
 class MessageService {
-public:
+  public:
     virtual ~MessageService() = default;
     // Caption "系统提示", OK button.
     virtual void inform(const std::string& text, MessageIcon icon = MessageIcon::Information) = 0;
@@ -28,7 +28,7 @@ public:
 // Records what was shown and answers questions from a list given in advance.
 // Asking with no answer left is a test fault and throws.
 class ScriptedMessages : public MessageService {
-public:
+  public:
     struct Shown {
         std::string caption;
         std::string text;
@@ -41,9 +41,12 @@ public:
 
     void answer(Answer a) { answers_.push_back(a); }
     const std::vector<Shown>& shown() const { return shown_; }
-    void clear() { shown_.clear(); answers_.clear(); }
+    void clear() {
+        shown_.clear();
+        answers_.clear();
+    }
 
-private:
+  private:
     Answer next(const std::string& text);
     std::vector<Shown> shown_;
     std::deque<Answer> answers_;

@@ -8,7 +8,7 @@
 namespace pos {
 
 class RegistryStore {
-public:
+  public:
     // `path` empty: $XDG_CONFIG_HOME (else ~/.config) /pos-terminal/registry.
     explicit RegistryStore(std::string path = {});
 
@@ -18,7 +18,7 @@ public:
 
     const std::string& path() const { return path_; }
 
-private:
+  private:
     std::string path_;
 };
 

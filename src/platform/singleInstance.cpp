@@ -1,9 +1,10 @@
 #include "platform/singleInstance.h"
 
-#include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
+
+#include <cstdlib>
 
 namespace pos {
 

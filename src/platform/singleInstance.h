@@ -7,7 +7,7 @@
 namespace pos {
 
 class SingleInstanceGuard {
-public:
+  public:
     // `folder` empty: the user's runtime folder ($XDG_RUNTIME_DIR, else /tmp).
     explicit SingleInstanceGuard(std::string name, std::string folder = {});
     ~SingleInstanceGuard();
@@ -18,7 +18,7 @@ public:
     bool acquire();
     void release();
 
-private:
+  private:
     std::string path_;
     int fd_ = -1;
 };

@@ -1,17 +1,18 @@
+#include "admin/adminCommand.h"
+
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <sstream>
-#include <unistd.h>
 
-#include "admin/adminCommand.h"
 #include "support/testStore.h"
 
 namespace pos::test {
 namespace {
 
 class AdminCommand : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir = std::filesystem::temp_directory_path() / ("pos-admin-" + std::to_string(getpid()));
         std::filesystem::remove_all(dir);
@@ -44,11 +45,14 @@ TEST_F(AdminCommand, CreatesStoresAndRefusesToOverwrite) {
 
 TEST_F(AdminCommand, SqlPrintsRowsInTextFormOrTheChangedCount) {
     ASSERT_EQ(0, run({"init", file}));
-    ASSERT_EQ(0, run({"sql", file, "insert into jxc_log (log_time, a_name, log_note) values "
-                                   "('2024-06-15 10:00:00','甲',null)"}));
+    ASSERT_EQ(0, run({"sql", file,
+                      "insert into jxc_log (log_time, a_name, log_note) values "
+                      "('2024-06-15 10:00:00','甲',null)"}));
     EXPECT_EQ("1\n", out.str());
     run({"sql", file, "insert into jxc_log (log_time, a_name, log_note) values ('x','乙','a\tb')"});
-    EXPECT_EQ(0, run({"sql", file, "select top 1 a_name, log_note, 10.0 as n, 'x'+'y' from jxc_log order by a_name"}));
+    EXPECT_EQ(
+        0, run({"sql", file,
+                "select top 1 a_name, log_note, 10.0 as n, 'x'+'y' from jxc_log order by a_name"}));
     EXPECT_EQ("a_name\tlog_note\tn\tExpr1000\n乙\ta b\t10\txy\n", out.str());
     EXPECT_EQ(0, run({"sql", file, "update jxc_log set log_note='z'"}));
     EXPECT_EQ("2\n", out.str());

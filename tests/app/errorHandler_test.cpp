@@ -1,6 +1,7 @@
+#include "app/errorHandler.h"
+
 #include <gtest/gtest.h>
 
-#include "app/errorHandler.h"
 #include "platform/messages.h"
 
 namespace pos {
@@ -9,7 +10,8 @@ namespace {
 TEST(ErrorHandler, EndsOnlyWhenTheStoreFileIsNamed) {
     ScriptedMessages messages;
     EXPECT_FALSE(handleApplicationError(messages, "No Such Column: G_XYZ"));
-    EXPECT_TRUE(handleApplicationError(messages, "cannot open /opt/pos/data/JXC.DB: disk I/O error"));
+    EXPECT_TRUE(
+        handleApplicationError(messages, "cannot open /opt/pos/data/JXC.DB: disk I/O error"));
     ASSERT_EQ(2u, messages.shown().size());
     EXPECT_EQ("no such column: g_xyz", messages.shown()[0].text);
     EXPECT_EQ("系统提示", messages.shown()[0].caption);

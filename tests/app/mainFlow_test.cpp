@@ -1,6 +1,7 @@
+#include "app/mainFlow.h"
+
 #include <gtest/gtest.h>
 
-#include "app/mainFlow.h"
 #include "support/testStore.h"
 
 namespace pos::test {
@@ -8,7 +9,7 @@ namespace {
 
 // Records what the start-up sequence asks of the sales window, in order.
 class RecordingWindow : public SalesWindowSetup {
-public:
+  public:
     std::vector<std::string> calls;
     std::string caption, company;
     size_t keyNames = 0, optometrists = 0;
@@ -79,10 +80,11 @@ TEST(ShiftStart, BeginsAfterTheLastRecordOfAnotherCashier) {
     TestStore store;  // the cashier 收银员, today 2024-06-15 10:30:00
     auto record = [&](const char* who, const char* when) {
         store.db.execSql(std::string("insert into jxc_posxsd (gl_djh, a_name, pos_xsrq) values "
-                                     "('XS1','") + who + "','" + when + "')");
+                                     "('XS1','") +
+                         who + "','" + when + "')");
     };
     EXPECT_EQ("2024-06-15 10:30:00", computeShiftStart(store.ctx));  // first start of the day
-    record("收银员", "2024-06-14 18:00:00");                          // yesterday counts not
+    record("收银员", "2024-06-14 18:00:00");                         // yesterday counts not
     record("收银员", "2024-06-15 08:05:00");
     EXPECT_EQ("2024-06-15 08:05:00", computeShiftStart(store.ctx));
     record("管理员", "2024-06-15 09:10:00");
@@ -97,7 +99,8 @@ TEST(ShiftStart, FirstOwnRecordAfterTheOtherCashier) {
     TestStore store;
     auto record = [&](const char* who, const char* when) {
         store.db.execSql(std::string("insert into jxc_posxsd (gl_djh, a_name, pos_xsrq) values "
-                                     "('XS1','") + who + "','" + when + "')");
+                                     "('XS1','") +
+                         who + "','" + when + "')");
     };
     record("收银员", "2024-06-15 08:05:00");
     record("管理员", "2024-06-15 09:10:00");
@@ -107,16 +110,19 @@ TEST(ShiftStart, FirstOwnRecordAfterTheOtherCashier) {
 }
 
 class CloseFlow : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         for (const char* who : {"收银员", "收银员", "管理员"})
             store.db.execSql(std::string("insert into jxc_lsxssp (gl_djh, a_name, g_sn) values "
-                                         "('XS24061510001','") + who + "','10000001')");
+                                         "('XS24061510001','") +
+                             who + "','10000001')");
     }
     std::string lines() {
         return store.value("select count(*) from jxc_lsxssp where gl_djh='XS24061510001'");
     }
-    std::string lastLog() { return store.value("select top 1 log_note from jxc_log order by id desc"); }
+    std::string lastLog() {
+        return store.value("select top 1 log_note from jxc_log order by id desc");
+    }
     TestStore store;
     int paid = 0;
     std::function<void()> pay = [this] { ++paid; };
@@ -160,9 +166,9 @@ TEST_F(CloseFlow, AnEmptyGridOnlyAsksToLeaveAndAFailedPaymentIsSwallowed) {
     store.messages.clear();
     store.messages.answer(Answer::Yes);
     store.messages.answer(Answer::No);
-    EXPECT_EQ(CloseOutcome::Stay,
-              closeSalesWindow(store.ctx, "XS24061510001", true,
-                               [] { throw std::runtime_error("payment failed"); }));
+    EXPECT_EQ(CloseOutcome::Stay, closeSalesWindow(store.ctx, "XS24061510001", true, [] {
+                  throw std::runtime_error("payment failed");
+              }));
 }
 
 }  // namespace

@@ -1,16 +1,18 @@
+#include "common/docNumbers.h"
+
 #include <gtest/gtest.h>
 
-#include "common/docNumbers.h"
 #include "support/testStore.h"
 
 namespace pos::test {
 namespace {
 
 class DocNumbers : public ::testing::Test {
-protected:
+  protected:
     TestStore store;
     PosContext& ctx = store.ctx;
-    void add(const std::string& table, const std::string& number, const std::string& op = "收银员") {
+    void add(const std::string& table, const std::string& number,
+             const std::string& op = "收银员") {
         store.db.execSql("insert into " + table + " (gl_djh, a_name) values ('" + number + "','" +
                          op + "')");
     }
@@ -51,16 +53,16 @@ TEST_F(DocNumbers, NeverRepeatPastSerial99999) {
 }
 
 TEST_F(DocNumbers, NumberInUseByAnotherOperatorOrAlreadyPosted) {
-    add("jxc_lsxssp", "XS24061510001");                // my own working lines
-    add("jxc_lsxssp", "XS24061510002", "管理员");       // another operator's
+    add("jxc_lsxssp", "XS24061510001");            // my own working lines
+    add("jxc_lsxssp", "XS24061510002", "管理员");  // another operator's
     add("jxc_lsxssp", "XS24061510003");
-    add("jxc_lsxssp", "XS24061510003", "管理员");       // both of us
+    add("jxc_lsxssp", "XS24061510003", "管理员");  // both of us
     store.db.execSql("insert into jxc_posxssp (gl_djh) values ('XS24061510004')");
     store.db.execSql("insert into jxc_posthsp (gl_djh) values ('XT24061510001')");
     struct Case {
         const char* number;
         bool used;
-    } cases[] = {{"XS24061510001", false}, {"XS24061510002", true}, {"XS24061510003", true},
+    } cases[] = {{"XS24061510001", false}, {"XS24061510002", true},  {"XS24061510003", true},
                  {"XS24061510004", true},  {"XS24061510005", false}, {"XT24061510001", true},
                  {"RK24061510001", false}};
     for (const Case& c : cases)

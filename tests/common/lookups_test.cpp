@@ -15,17 +15,18 @@ std::vector<std::string> texts(const ComboItems& items) {
 }
 
 class Lookups : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         store.db.execSql("delete from jxc_user");
         store.db.execSql("delete from jxc_ckxx");
-        store.db.execSql("insert into jxc_ckxx (ck_sn, ck_name, ck_asn, ck_default) values "
-                         "('01','门店','002,003',0)");
-        store.db.execSql("insert into jxc_ckxx (ck_sn, ck_name, ck_asn, ck_default) values "
-                         "('02','仓库','001',1)");
-        const char* staff[] = {
-            "('u1','甲',0,1,0,'01')", "('u2','乙',0,0,1,'02')", "('u3','丙',1,1,0,'01')",
-            "('u4','丁',0,1,0,'-1')"};
+        store.db.execSql(
+            "insert into jxc_ckxx (ck_sn, ck_name, ck_asn, ck_default) values "
+            "('01','门店','002,003',0)");
+        store.db.execSql(
+            "insert into jxc_ckxx (ck_sn, ck_name, ck_asn, ck_default) values "
+            "('02','仓库','001',1)");
+        const char* staff[] = {"('u1','甲',0,1,0,'01')", "('u2','乙',0,0,1,'02')",
+                               "('u3','丙',1,1,0,'01')", "('u4','丁',0,1,0,'-1')"};
         for (const char* s : staff)
             store.db.execSql("insert into jxc_user (u_sn,u_name,u_jy,u_xs,u_yg,ck_sn) values " +
                              std::string(s));
@@ -47,8 +48,8 @@ TEST_F(Lookups, StaffListFollowsDutyAndWarehouseBinding) {
 }
 
 TEST_F(Lookups, CodedAndPlainFillers) {
-    ComboItems coded = fillCodeComboWhere(ctx, "jxc_user", "u_name", "u_sn", "id",
-                                          "where u_yg<>0", " ");
+    ComboItems coded =
+        fillCodeComboWhere(ctx, "jxc_user", "u_name", "u_sn", "id", "where u_yg<>0", " ");
     EXPECT_EQ((std::vector<std::string>{"乙", " "}), texts(coded));
     EXPECT_EQ("u2", getComboValue(coded, 0));
     EXPECT_EQ("-1", getComboValue(coded, 1));

@@ -21,12 +21,12 @@ TEST(PinyinCode, ConvertsNamesAndKeepsOtherCharacters) {
         {"", ""},
         {"abc-王 1!", "ABC-W 1!"},
         {"陈 Anna/李", "C ANNA/L"},
-        {"é张", "éZ"},                     // Latin-1 letter: kept, not upper-cased
-        {"Ａ张ａ", "ＡZａ"},                // full-width letters kept as they are
-        {"一龥", "YY"},                     // first and last ideograph of the table
-        {"䷿鿦", "䷿鿦"},                    // U+4DFF and U+9FA6, just outside it
-        {"㐀𠀀😀", "㐀𠀀😀"},               // extension A, extension B, emoji
-        {"兙王", "兙W"},                    // no known reading: copied unchanged
+        {"é张", "éZ"},         // Latin-1 letter: kept, not upper-cased
+        {"Ａ张ａ", "ＡZａ"},   // full-width letters kept as they are
+        {"一龥", "YY"},        // first and last ideograph of the table
+        {"䷿鿦", "䷿鿦"},  // U+4DFF and U+9FA6, just outside it
+        {"㐀𠀀😀", "㐀𠀀😀"},    // extension A, extension B, emoji
+        {"兙王", "兙W"},       // no known reading: copied unchanged
     };
     for (const auto& c : cases) {
         EXPECT_EQ(pos::getPinyinCode(c.text), c.code) << "text: " << c.text;
@@ -45,14 +45,20 @@ TEST(PinyinCode, UsesMostCommonReadingFirst) {
 
 TEST(PinyinCode, CopiesInvalidUtf8BytesUnchanged) {
     const Case cases[] = {
-        {"\x80王", "\x80W"},                    // stray continuation byte
-        {"a\xFF" "b", "A\xFF" "B"},             // byte never valid in UTF-8
-        {"\xE7\x8E" "a", "\xE7\x8E" "A"},       // 王 cut short, then ASCII
-        {"\xE7\x8E王", "\xE7\x8EW"},            // 王 cut short, then 王
-        {"王\xE7\x8E", "W\xE7\x8E"},            // cut short at end of text
-        {"\xC0\xAF", "\xC0\xAF"},               // overlong '/'
+        {"\x80王", "\x80W"},  // stray continuation byte
+        {"a\xFF"
+         "b",
+         "A\xFF"
+         "B"},  // byte never valid in UTF-8
+        {"\xE7\x8E"
+         "a",
+         "\xE7\x8E"
+         "A"},                                     // 王 cut short, then ASCII
+        {"\xE7\x8E王", "\xE7\x8EW"},               // 王 cut short, then 王
+        {"王\xE7\x8E", "W\xE7\x8E"},               // cut short at end of text
+        {"\xC0\xAF", "\xC0\xAF"},                  // overlong '/'
         {"\xF0\x84\xB8\x80", "\xF0\x84\xB8\x80"},  // overlong 一
-        {"\xED\xA0\x80", "\xED\xA0\x80"},       // surrogate
+        {"\xED\xA0\x80", "\xED\xA0\x80"},          // surrogate
         {"\xF4\x90\x80\x80", "\xF4\x90\x80\x80"},  // above U+10FFFF
     };
     for (const auto& c : cases) {
@@ -68,8 +74,8 @@ TEST(PinyinCode, EveryIdeographMapsToItsTableInitial) {
         const char initial = kPinyinInitials[(cp - 0x4E00) * 3];
         const std::string expected =
             initial == ' ' ? utf8 : std::string(1, static_cast<char>(initial - 'a' + 'A'));
-        ASSERT_EQ(pos::getPinyinCode(utf8), expected) << "U+" << std::hex << std::uppercase
-                                                      << static_cast<unsigned>(cp);
+        ASSERT_EQ(pos::getPinyinCode(utf8), expected)
+            << "U+" << std::hex << std::uppercase << static_cast<unsigned>(cp);
     }
 }
 

@@ -1,7 +1,8 @@
+#include "common/textGuards.h"
+
 #include <gtest/gtest.h>
 
 #include "common/rounding.h"
-#include "common/textGuards.h"
 
 namespace pos {
 namespace {
@@ -37,12 +38,19 @@ TEST(Rounding, HalfAwayFromZero) {
         int decimals;
         double expected;
     } cases[] = {
-        {2.5, 0, 3},      {-2.5, 0, -3},     {1.234, 2, 1.23},  {1.235 + 1e-9, 2, 1.24},
-        {-1.235 - 1e-9, 2, -1.24}, {1.005 + 1e-9, 2, 1.01}, {12345.6789, 3, 12345.679},
-        {0.4, 0, 0},      {7, 2, 7},
+        {2.5, 0, 3},
+        {-2.5, 0, -3},
+        {1.234, 2, 1.23},
+        {1.235 + 1e-9, 2, 1.24},
+        {-1.235 - 1e-9, 2, -1.24},
+        {1.005 + 1e-9, 2, 1.01},
+        {12345.6789, 3, 12345.679},
+        {0.4, 0, 0},
+        {7, 2, 7},
     };
     for (const Case& c : cases)
-        EXPECT_DOUBLE_EQ(c.expected, roundDec(c.value, c.decimals)) << c.value << " @" << c.decimals;
+        EXPECT_DOUBLE_EQ(c.expected, roundDec(c.value, c.decimals))
+            << c.value << " @" << c.decimals;
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ namespace pos::test {
 namespace {
 
 class DataModuleTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         store.db.execSql(
             "create table t_v (id integer primary key, txt text, amount real, qty integer, flag "
@@ -36,9 +36,9 @@ TEST_F(DataModuleTest, ValuesReadInTheTerminalsTextForm) {
         {"select qty from t_v where id=2", "-3"},
         {"select flag from t_v where id=1", "True"},
         {"select flag from t_v where id=2", "False"},
-        {"select txt from t_v where id=1", ""},    // empty text
-        {"select txt from t_v where id=2", ""},    // null
-        {"select txt from t_v where id=99", ""},   // no row
+        {"select txt from t_v where id=1", ""},   // empty text
+        {"select txt from t_v where id=2", ""},   // null
+        {"select txt from t_v where id=99", ""},  // no row
         {"select 1.0/3", "0.333333333333333"},
         {"select -0.0", "0"},
     };
@@ -76,7 +76,8 @@ TEST_F(DataModuleTest, QueryAppendsEditsAndLocatesRows) {
 }
 
 TEST_F(DataModuleTest, SnapshotsLetCallersRunStatementsWhileIterating) {
-    for (int i = 0; i < 3; ++i) db.execSql("insert into t_v (qty) values (" + std::to_string(i) + ")");
+    for (int i = 0; i < 3; ++i)
+        db.execSql("insert into t_v (qty) values (" + std::to_string(i) + ")");
     Query& q = db.QuerySelect;
     db.openSelect("select id, qty from t_v order by id");
     int seen = 0;
@@ -146,8 +147,8 @@ TEST_F(DataModuleTest, ConnectReopensAndRejectsWhatIsNoStore) {
     other.connectDatabase(kStoreFileName);  // already connected: closes and reopens
     EXPECT_EQ("4", other.getSqlValue("select qty from t_v"));
 
-    std::ofstream(dir / "junk.db") << "this is not a store file, just some text that is long enough"
-                                   << std::string(200, 'x');
+    std::ofstream(dir / "junk.db")
+        << "this is not a store file, just some text that is long enough" << std::string(200, 'x');
     try {
         other.connectDatabase("junk.db");
         ADD_FAILURE() << "a text file opened as a store";

@@ -96,7 +96,9 @@ void runFile(const std::filesystem::path& file) {
 
 class DialectScript : public ::testing::TestWithParam<std::string> {};
 
-TEST_P(DialectScript, RunsAsWritten) { runFile(std::filesystem::path("data/dialect") / GetParam()); }
+TEST_P(DialectScript, RunsAsWritten) {
+    runFile(std::filesystem::path("data/dialect") / GetParam());
+}
 
 std::vector<std::string> scripts() {
     std::vector<std::string> names;

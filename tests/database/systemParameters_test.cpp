@@ -7,7 +7,7 @@ namespace pos::test {
 namespace {
 
 class SettingsLoad : public ::testing::Test {
-protected:
+  protected:
     void load() {
         store.params = SystemParameters{};
         loadSystemParameters(store.ctx, [this](const std::string& g, int n) {
@@ -62,9 +62,12 @@ TEST_F(SettingsLoad, MemberDayByDayOfMonthAndByDateRange) {
         int day;  // of June 2024
         const char* memberDay;
     } cases[] = {
-        {"1", "05", "10", 5, "1"}, {"1", "05", "10", 10, "1"}, {"1", "05", "10", 11, ""},
+        {"1", "05", "10", 5, "1"},
+        {"1", "05", "10", 10, "1"},
+        {"1", "05", "10", 11, ""},
         {"1", "5", "10", 7, ""},  // unpadded bounds: 07 sorts before 5
-        {"2", "2024-06-01", "2024-06-30", 30, "1"}, {"2", "2024-06-01", "2024-06-14", 15, ""},
+        {"2", "2024-06-01", "2024-06-30", 30, "1"},
+        {"2", "2024-06-01", "2024-06-14", 15, ""},
         {"0", "01", "31", 15, ""},
     };
     for (const Case& c : cases) {
@@ -74,8 +77,8 @@ TEST_F(SettingsLoad, MemberDayByDayOfMonthAndByDateRange) {
                          (byDay ? "jf_hyrmy2='" : "jf_hyr2='") + c.to + "'");
         store.clock.set({2024, 6, c.day, 9, 0, 0});
         load();
-        EXPECT_EQ(c.memberDay, p.memberDay) << c.kind << " " << c.from << ".." << c.to << " day "
-                                            << c.day;
+        EXPECT_EQ(c.memberDay, p.memberDay)
+            << c.kind << " " << c.from << ".." << c.to << " day " << c.day;
     }
 }
 
@@ -83,11 +86,11 @@ TEST_F(SettingsLoad, OlderStoreWithoutAColumnKeepsWhatWasReadBeforeIt) {
     set("cs_kc='1', cs_fzdw='1', cs_barcode='1', cs_poshooktoday='0'");
     store.db.execSql("alter table jxc_xtcs drop column cs_fzdw");
     load();
-    EXPECT_EQ("1", p.cs_kc);             // before the missing column
-    EXPECT_EQ("", p.cs_fzdw);            // the missing one and all after it
+    EXPECT_EQ("1", p.cs_kc);   // before the missing column
+    EXPECT_EQ("", p.cs_fzdw);  // the missing one and all after it
     EXPECT_EQ("", p.cs_barcode);
     EXPECT_EQ("", p.cs_poshooktoday);
-    EXPECT_EQ(2, p.cs_xsws);             // read before the gap
+    EXPECT_EQ(2, p.cs_xsws);  // read before the gap
 }
 
 TEST_F(SettingsLoad, MissingTablesFailOnlyWhereTheLoadSaysSo) {

@@ -9,7 +9,7 @@ namespace pos::test {
 namespace {
 
 class Login : public ::testing::Test {
-protected:
+  protected:
     TestStore store;
     PosContext& ctx = store.ctx;
     void logOut() { store.session = SessionState{}; }

@@ -15,7 +15,7 @@ namespace pos::test {
 namespace {
 
 class Skins : public ::testing::Test {
-protected:
+  protected:
     long skinRows(const std::string& operatorName) {
         return std::stol(
             store.value("select count(*) from jxc_skin where a_name=" + sqlQuote(operatorName)));

@@ -1,7 +1,8 @@
 #include "support/testStore.h"
 
-#include <atomic>
 #include <unistd.h>
+
+#include <atomic>
 
 #include "database/storeFiles.h"
 

@@ -17,7 +17,7 @@ namespace pos::test {
 inline LocalDateTime testNow() { return {2024, 6, 15, 10, 30, 0}; }
 
 class TestStore {
-public:
+  public:
     // demo: the demo data; otherwise only the schema.
     explicit TestStore(bool demo = true);
     ~TestStore();
@@ -32,7 +32,7 @@ public:
     const std::string& path() const { return path_; }
     std::string value(const std::string& sql) { return db.getSqlValue(sql); }
 
-private:
+  private:
     std::filesystem::path dir_;
     std::string path_;
 };

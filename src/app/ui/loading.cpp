@@ -6,9 +6,9 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "platform/ui/windowPlacement.h"
 #include "app/makerInfo.h"
 #include "platform/registryStore.h"
+#include "platform/ui/windowPlacement.h"
 
 namespace pos {
 

@@ -9,16 +9,16 @@ namespace pos {
 // over about three seconds.
 class TF_Loading : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TF_Loading(QWidget* parent = nullptr);
     int state() const { return state_; }
     QString message() const { return lMsg->text(); }
 
-protected:
+  protected:
     void showEvent(QShowEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
 
-private:
+  private:
     void tick();
 
     QLabel* lMsg;

@@ -11,14 +11,14 @@ class MessageService;
 // application-wide error handler here: the message is shown and the terminal
 // goes on, unless the store cannot be used, which ends the program.
 class PosApplication : public QApplication {
-public:
+  public:
     PosApplication(int& argc, char** argv, MessageService& messages);
     bool notify(QObject* receiver, QEvent* event) override;
 
     // Shows an error through the handler; ends the program when it says so.
     void reportError(const std::string& message);
 
-private:
+  private:
     MessageService& messages_;
 };
 

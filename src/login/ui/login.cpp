@@ -8,11 +8,11 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "platform/ui/windowPlacement.h"
 #include "app/makerInfo.h"
 #include "database/posContext.h"
 #include "database/sessionState.h"
 #include "login/loginLogic.h"
+#include "platform/ui/windowPlacement.h"
 #include "sales/ui/skinApplier.h"
 
 namespace pos {
@@ -103,7 +103,8 @@ void TF_Login::showEvent(QShowEvent* e) {
 }
 
 void TF_Login::operatorChanged() {
-    lMsg->setText(QString::fromStdString(passwordHint(ctx_, comAdmin->currentText().toStdString())));
+    lMsg->setText(
+        QString::fromStdString(passwordHint(ctx_, comAdmin->currentText().toStdString())));
 }
 
 void TF_Login::confirm() {

@@ -15,7 +15,7 @@ struct PosContext;
 // other way: the caller ends the program.
 class TF_Login : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TF_Login(PosContext& ctx, QWidget* parent = nullptr);
 
     QComboBox* comAdmin;
@@ -26,11 +26,11 @@ public:
 
     void confirm();
 
-protected:
+  protected:
     void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void operatorChanged();
 
     PosContext& ctx_;

@@ -3,8 +3,8 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 
 #include "database/posContext.h"
 #include "database/sessionState.h"
@@ -15,7 +15,7 @@ namespace pos {
 namespace {
 // Refuses the characters a new password may not contain while typing.
 class PasswordCharacters : public QValidator {
-public:
+  public:
     using QValidator::QValidator;
     State validate(QString& input, int&) const override {
         for (QChar c : input)
@@ -86,11 +86,18 @@ bool TF_PwdModi::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         switch (key->key()) {
-            case Qt::Key_F5: confirm(); return true;
-            case Qt::Key_Escape: reject(); return true;
+            case Qt::Key_F5:
+                confirm();
+                return true;
+            case Qt::Key_Escape:
+                reject();
+                return true;
             case Qt::Key_Return:
-            case Qt::Key_Enter: focusNextChild(); return true;
-            default: break;
+            case Qt::Key_Enter:
+                focusNextChild();
+                return true;
+            default:
+                break;
         }
     }
     return QDialog::eventFilter(watched, event);

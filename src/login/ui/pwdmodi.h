@@ -11,7 +11,7 @@ struct PosContext;
 // Password change of the logged-in operator.
 class TF_PwdModi : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TF_PwdModi(PosContext& ctx, QWidget* parent = nullptr);
 
     QLabel* aname;
@@ -23,11 +23,11 @@ public:
 
     void confirm();
 
-protected:
+  protected:
     void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     PosContext& ctx_;
 };
 

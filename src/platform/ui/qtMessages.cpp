@@ -31,9 +31,9 @@ Answer ask(const std::string& text, bool withCancel) {
 }  // namespace
 
 void QtMessages::inform(const std::string& text, MessageIcon icon) {
-    QMessageBox box(icon == MessageIcon::Information ? QMessageBox::Information
-                                                     : QMessageBox::NoIcon,
-                    kInformCaption, shown(text), QMessageBox::NoButton, owner());
+    QMessageBox box(
+        icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon,
+        kInformCaption, shown(text), QMessageBox::NoButton, owner());
     QPushButton* ok = box.addButton("确定", QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);

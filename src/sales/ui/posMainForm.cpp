@@ -28,15 +28,15 @@ namespace {
 
 // Columns of the sale grid: caption and field.
 const std::vector<std::pair<const char*, const char*>> kSaleColumns = {
-    {"商品编号", "g_sn"},      {"商品名称", "g_name"},   {"单位", "dw_name"},
-    {"规格型号", "gg_name"},   {"生产厂商", "g_sccs"},   {"单价", "ls_dj"},
-    {"折扣", "ls_dzl"},        {"折后价", "ls_dhdj"},    {"数量", "ls_sl"},
-    {"金额", "ls_zje"},        {"批准文号", "color_name"}, {"生产批号", "t_ph"},
-    {"生产日期", "t_scrq"},    {"有效期至", "t_yxq"},    {"灭菌批号", "t_mjph"},
+    {"商品编号", "g_sn"},    {"商品名称", "g_name"},     {"单位", "dw_name"},
+    {"规格型号", "gg_name"}, {"生产厂商", "g_sccs"},     {"单价", "ls_dj"},
+    {"折扣", "ls_dzl"},      {"折后价", "ls_dhdj"},      {"数量", "ls_sl"},
+    {"金额", "ls_zje"},      {"批准文号", "color_name"}, {"生产批号", "t_ph"},
+    {"生产日期", "t_scrq"},  {"有效期至", "t_yxq"},      {"灭菌批号", "t_mjph"},
     {"库位", "hj_name"}};
 
 const std::vector<const char*> kLookupColumns = {
-    "商品编号", "商品名称", "单位", "商品规格", "批准文号", "生产厂商", "售价",
+    "商品编号", "商品名称", "单位",     "商品规格", "批准文号", "生产厂商", "售价",
     "当前库存", "生产批号", "生产日期", "有效期至", "灭菌批号", "所在库位"};
 
 // Legend captions in the order of kKeyFunctions.
@@ -66,8 +66,7 @@ void fill(QComboBox* box, const ComboItems& items) {
 
 }  // namespace
 
-TF_PosMainForm::TF_PosMainForm(PosContext& ctx, QWidget* parent)
-    : QMainWindow(parent), ctx_(ctx) {
+TF_PosMainForm::TF_PosMainForm(PosContext& ctx, QWidget* parent) : QMainWindow(parent), ctx_(ctx) {
     buildLayout();
     connect(&clockTimer_, &QTimer::timeout, this, &TF_PosMainForm::tickClock);
     hide();
@@ -292,7 +291,7 @@ void TF_PosMainForm::resizeEvent(QResizeEvent* e) {
     QMainWindow::resizeEvent(e);
     // A wide window lets the columns share its width; a narrow one keeps theirs.
     cxGrid2->horizontalHeader()->setSectionResizeMode(width() >= 1100 ? QHeaderView::Stretch
-                                                                     : QHeaderView::Interactive);
+                                                                      : QHeaderView::Interactive);
     cxGrid2->setHorizontalScrollBarPolicy(width() >= 1100 ? Qt::ScrollBarAlwaysOff
                                                           : Qt::ScrollBarAsNeeded);
 }
@@ -324,8 +323,8 @@ void TF_PosMainForm::closeEvent(QCloseEvent* e) {
         e->accept();
         return;
     }
-    CloseOutcome outcome = closeSalesWindow(ctx_, saleNumber_, saleLines->rowCount() > 0,
-                                            [this] { posFk(); });
+    CloseOutcome outcome =
+        closeSalesWindow(ctx_, saleNumber_, saleLines->rowCount() > 0, [this] { posFk(); });
     if (outcome == CloseOutcome::Stay) {
         e->ignore();
         return;

@@ -20,7 +20,7 @@ struct PosContext;
 // shows it.
 class TF_PosMainForm : public QMainWindow, public SalesWindowSetup {
     Q_OBJECT
-public:
+  public:
     explicit TF_PosMainForm(PosContext& ctx, QWidget* parent = nullptr);
 
     // False when the run must end (login cancelled, no right to the terminal).
@@ -73,12 +73,12 @@ public:
     void applyNumberFormats() override;
     void showDiscountColumns(bool visible) override;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
-private:
+  private:
     void buildLayout();
     void tickClock();
     void changePassword();

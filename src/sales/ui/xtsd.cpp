@@ -13,9 +13,9 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "platform/ui/windowPlacement.h"
 #include "database/posContext.h"
 #include "database/sessionState.h"
+#include "platform/ui/windowPlacement.h"
 #include "sales/screenLock.h"
 
 namespace pos {

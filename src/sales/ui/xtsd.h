@@ -13,7 +13,7 @@ struct PosContext;
 
 class TF_Xtsd : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TF_Xtsd(PosContext& ctx, QWidget* parent = nullptr);
 
     // The lock window of `parent`, created on first use and kept as its child.
@@ -23,16 +23,16 @@ public:
 
     PosContext& context() const { return ctx_; }
 
-public slots:
+  public slots:
     void reject() override;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     void unlock();
     void watchKeys(QObject* object);
 

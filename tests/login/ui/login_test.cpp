@@ -1,7 +1,8 @@
 // The login window on the offscreen platform: the keys a cashier uses.
+#include "login/ui/login.h"
+
 #include <QtTest>
 
-#include "login/ui/login.h"
 #include "login/ui/pwdmodi.h"
 #include "support/testStore.h"
 
@@ -9,7 +10,7 @@ using namespace pos;
 
 class LoginWindowTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void enterWithTheRightPasswordLogsIn() {
         test::TestStore store;
         store.session = SessionState{};

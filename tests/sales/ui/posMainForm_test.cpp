@@ -1,14 +1,15 @@
 // The sales window on the offscreen platform: start-up fills it, closing asks.
+#include "sales/ui/posMainForm.h"
+
 #include <QtTest>
 
-#include "sales/ui/posMainForm.h"
 #include "support/testStore.h"
 
 using namespace pos;
 
 class SalesWindowTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void startUpShowsTheWindowWithItsHeader() {
         test::TestStore store;
         TF_PosMainForm form(store.ctx);

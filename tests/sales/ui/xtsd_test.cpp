@@ -26,7 +26,7 @@ using pos::TF_Xtsd;
 class XtsdTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     struct Lock {
         pos::test::TestStore store;
         QWidget salesScreen;
@@ -36,7 +36,7 @@ private:
         QPushButton* button() { return dialog->findChild<QPushButton*>("btnUnlock"); }
     };
 
-private slots:
+  private slots:
     void cleanup() { qApp->setStyleSheet(QString()); }
 
     void showsTheOperatorWithAClearedPasswordBox() {
@@ -211,7 +211,7 @@ private slots:
         }
     }
 
-private:
+  private:
     struct KeySpy : QObject {
         QList<int> keys;
         bool eventFilter(QObject*, QEvent* e) override {
