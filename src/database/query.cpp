@@ -62,6 +62,13 @@ Value Query::value(int column) const {
     return rows_[pos_][column];
 }
 
+Value Query::valueAt(int row, int column) const {
+    if (row < 0 || row >= static_cast<int>(rows_.size()) || column < 0 ||
+        column >= static_cast<int>(columns_.size()))
+        return {};
+    return rows_[static_cast<size_t>(row)][static_cast<size_t>(column)];
+}
+
 bool Query::locate(long long id) {
     int i = columnIndex("id");
     if (i < 0) return false;

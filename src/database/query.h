@@ -38,6 +38,8 @@ class Query {
     int recordCount() const { return static_cast<int>(rows_.size()); }
     int recNo() const { return static_cast<int>(pos_) + 1; }
     bool locate(long long id);  // moves to the row whose id is `id`
+    void moveTo(int row) { pos_ = row < 0 ? 0 : static_cast<size_t>(row); }  // 0-based
+    int currentRow() const { return static_cast<int>(pos_); }                // 0-based
 
     // Field reads on the current row; no current row reads as null. A name
     // that is not a column of the query throws DbError.
@@ -45,6 +47,8 @@ class Query {
     bool hasField(const std::string& name) const;
     Value field(const std::string& name) const;
     Value value(int column) const;
+    Value valueAt(int row, int column) const;        // any row of the snapshot; null outside it
+    int columnIndex(const std::string& name) const;  // -1 when missing
     std::string fieldText(const std::string& name) const { return field(name).asText(); }
     long long fieldInt(const std::string& name) const { return field(name).asInteger(); }
     double fieldFloat(const std::string& name) const { return field(name).asFloat(); }
@@ -60,7 +64,6 @@ class Query {
 
   private:
     enum class State { Browse, Append, Edit };
-    int columnIndex(const std::string& name) const;  // -1 when missing
     std::string baseTable() const;
 
     StoreBackend& backend_;

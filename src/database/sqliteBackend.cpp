@@ -162,7 +162,10 @@ void jetRound(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
         return;
     }
     int n = argc > 1 ? sqlite3_value_int(argv[1]) : 0;
-    sqlite3_result_double(ctx, roundDec(sqlite3_value_double(argv[0]), n));
+    // Nudged away from zero as every rounding of the terminal is, so that an
+    // amount stored as 10.00499… (10.005) still rounds to 10.01.
+    double v = sqlite3_value_double(argv[0]);
+    sqlite3_result_double(ctx, roundDec(v + (v < 0 ? -0.000000001 : 0.000000001), n));
 }
 
 }  // namespace

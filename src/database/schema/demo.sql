@@ -36,7 +36,7 @@ INSERT INTO jxc_posprint (pp_zjdy,pp_fs,pp_bt1,pp_bt2,pp_jz1,pp_jz2,pp_kd,pp_bzx
 
 -- sale grid font size
 INSERT INTO jxc_posfont (font_size) VALUES
-    (14);
+    (10);
 
 -- shortcut keys: pay on numpad +, delete line on numpad -, F2..F4 and F6..F12 (F5 always pays, F1 is help)
 INSERT INTO jxc_gnb (gn_name,gn_jz) VALUES

@@ -6,28 +6,35 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QScreen>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <QValidator>
+#include <map>
 
 #include "app/makerInfo.h"
 #include "common/operationLog.h"
 #include "common/ui/numberFormatting.h"
+#include "database/dataModule.h"
 #include "database/posContext.h"
 #include "database/sessionState.h"
+#include "database/systemParameters.h"
+#include "database/ui/gridFooterBar.h"
+#include "database/ui/queryModel.h"
 #include "login/ui/login.h"
 #include "login/ui/pwdmodi.h"
 #include "platform/clock.h"
-#include "sales/shortcutKeys.h"
+#include "sales/ui/poskey.h"
+#include "sales/ui/posxs_cfy.h"
 #include "sales/ui/skinApplier.h"
 
 namespace pos {
 
 namespace {
 
-// Columns of the sale grid: caption and field.
-const std::vector<std::pair<const char*, const char*>> kSaleColumns = {
+const std::vector<QueryModel::Column> kSaleColumns = {
     {"商品编号", "g_sn"},    {"商品名称", "g_name"},     {"单位", "dw_name"},
     {"规格型号", "gg_name"}, {"生产厂商", "g_sccs"},     {"单价", "ls_dj"},
     {"折扣", "ls_dzl"},      {"折后价", "ls_dhdj"},      {"数量", "ls_sl"},
@@ -35,20 +42,17 @@ const std::vector<std::pair<const char*, const char*>> kSaleColumns = {
     {"生产日期", "t_scrq"},  {"有效期至", "t_yxq"},      {"灭菌批号", "t_mjph"},
     {"库位", "hj_name"}};
 
-const std::vector<const char*> kLookupColumns = {
-    "商品编号", "商品名称", "单位",     "商品规格", "批准文号", "生产厂商", "售价",
-    "当前库存", "生产批号", "生产日期", "有效期至", "灭菌批号", "所在库位"};
+const std::vector<QueryModel::Column> kLookupColumns = {
+    {"商品编号", "g_sn"},    {"商品名称", "g_name"},     {"单位", "dwname"},
+    {"商品规格", "gg_name"}, {"批准文号", "color_name"}, {"生产厂商", "g_sccs"},
+    {"售价", "g_sj"},        {"当前库存", "t_sl"},       {"生产批号", "t_ph"},
+    {"生产日期", "t_scrq"},  {"有效期至", "t_yxq"},      {"灭菌批号", "t_mjph"},
+    {"所在库位", "hj_name"}};
 
 // Legend captions in the order of kKeyFunctions.
 const std::vector<const char*> kLegendCaptions = {
     "付款结账：", "修改折扣：", "修改数量：", "删除当前：", "删除全部：", "选择会员：",
     "打开钱箱：", "挂单：",     "解挂：",     "浏览图片：", "锁定屏幕：", "设为赠品："};
-
-int columnOf(const char* field) {
-    for (size_t i = 0; i < kSaleColumns.size(); ++i)
-        if (std::string(kSaleColumns[i].second) == field) return static_cast<int>(i);
-    return -1;
-}
 
 QLabel* caption(const QString& text, QWidget* parent) {
     auto* l = new QLabel(text, parent);
@@ -56,21 +60,53 @@ QLabel* caption(const QString& text, QWidget* parent) {
     return l;
 }
 
-void fill(QComboBox* box, const ComboItems& items) {
+void fill(QComboBox* box, const ComboItems& items, int selected) {
+    box->blockSignals(true);
     box->clear();
     for (const ComboItem& i : items)
         box->addItem(QString::fromStdString(i.text),
                      QString::fromStdString(i.object ? i.object->comboS : ""));
-    box->setCurrentIndex(items.empty() ? -1 : 0);
+    box->setCurrentIndex(selected);
+    box->blockSignals(false);
+}
+
+// The entry field refuses some characters and types letters in upper case.
+class EntryValidator : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        for (QChar c : input)
+            if (c.unicode() < 128 &&
+                SaleScreen::isRefusedEntryCharacter(static_cast<char>(c.unicode())))
+                return Invalid;
+        for (QChar& c : input)
+            if (c >= 'a' && c <= 'z') c = c.toUpper();
+        return Acceptable;
+    }
+};
+
+QTableView* grid(QWidget* parent) {
+    auto* view = new QTableView(parent);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setAlternatingRowColors(true);
+    view->verticalHeader()->setDefaultSectionSize(26);
+    view->horizontalHeader()->setHighlightSections(false);
+    return view;
 }
 
 }  // namespace
 
-TF_PosMainForm::TF_PosMainForm(PosContext& ctx, QWidget* parent) : QMainWindow(parent), ctx_(ctx) {
+TF_PosMainForm::TF_PosMainForm(PosContext& ctx, QWidget* parent)
+    : QMainWindow(parent), ctx_(ctx), sale_(ctx, display_) {
     buildLayout();
+    registration_ = std::make_unique<QtRegistrationPrompt>(ctx_, this);
     connect(&clockTimer_, &QTimer::timeout, this, &TF_PosMainForm::tickClock);
     hide();
 }
+
+TF_PosMainForm::~TF_PosMainForm() = default;
 
 void TF_PosMainForm::buildLayout() {
     auto* central = new QWidget(this);
@@ -84,6 +120,7 @@ void TF_PosMainForm::buildLayout() {
     btnMenu->setPopupMode(QToolButton::InstantPopup);
     btnMenu->setMinimumWidth(96);
     auto* menu = new QMenu(btnMenu);
+    menu->addAction("快捷键设置(&N)", this, &TF_PosMainForm::setShortcutKeys);
     menu->addAction("修改密码(&P)", this, &TF_PosMainForm::changePassword);
     menu->addSeparator();
     menu->addAction("退出(&Z)", this, &QWidget::close);
@@ -123,17 +160,21 @@ void TF_PosMainForm::buildLayout() {
     header->addWidget(comXs, 1, 7);
     header->setColumnStretch(8, 1);
     page->addLayout(header);
+    connect(comUser, &QComboBox::currentIndexChanged, this, [this](int i) { sale_.guide = i; });
+    connect(comCk, &QComboBox::currentIndexChanged, this, [this](int i) { sale_.warehouse = i; });
 
     // 3. Entry strip.
     RzPanel_Mid = new QFrame(central);
     RzPanel_Mid->setFrameShape(QFrame::StyledPanel);
     auto* mid = new QHBoxLayout(RzPanel_Mid);
     tbh = new QLineEdit(RzPanel_Mid);
-    tbh->setMinimumWidth(260);
+    tbh->setMinimumWidth(300);
+    tbh->setValidator(new EntryValidator(tbh));
     QFont big = tbh->font();
     big.setPointSize(14);
     tbh->setFont(big);
-    hjje = new QLabel("0.00", RzPanel_Mid);
+    tbh->installEventFilter(this);
+    hjje = new QLabel("0", RzPanel_Mid);
     hjje->setStyleSheet("color: #c0392b; font-weight: bold; font-size: 22pt;");
     btnHelp1 = new QToolButton(RzPanel_Mid);
     btnHelp1->setArrowType(Qt::DownArrow);
@@ -151,33 +192,38 @@ void TF_PosMainForm::buildLayout() {
     mid->addWidget(btnHelp2);
     page->addWidget(RzPanel_Mid);
 
-    // 4. Goods lookup panel, hidden until a lookup finds goods.
+    // 4. Goods lookup panel, shown when a lookup offers rows to pick from.
     RzPanel_Goods = new QFrame(central);
     auto* goods = new QVBoxLayout(RzPanel_Goods);
     goods->setContentsMargins(0, 0, 0, 0);
-    cxGrid1 = new QTableView(RzPanel_Goods);
-    auto* lookupModel = new QStandardItemModel(0, static_cast<int>(kLookupColumns.size()), this);
-    for (size_t i = 0; i < kLookupColumns.size(); ++i)
-        lookupModel->setHeaderData(static_cast<int>(i), Qt::Horizontal, kLookupColumns[i]);
-    cxGrid1->setModel(lookupModel);
-    cxGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    cxGrid1 = grid(RzPanel_Goods);
+    goodsModel = new QueryModel(ctx_.db.Q_PosGoods, kLookupColumns, this);
+    cxGrid1->setModel(goodsModel);
+    cxGrid1->setMinimumHeight(160);
+    cxGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    cxGrid1->horizontalHeader()->setStretchLastSection(true);
+    cxGrid1->installEventFilter(this);
+    connect(cxGrid1, &QTableView::doubleClicked, this, [this] { selectGoods(); });
     goods->addWidget(cxGrid1);
     RzPanel_Goods->hide();
     page->addWidget(RzPanel_Goods);
 
-    // 5. Sale grid; the row header numbers the lines from 1.
-    cxGrid2 = new QTableView(central);
-    saleLines = new QStandardItemModel(0, static_cast<int>(kSaleColumns.size()), this);
-    for (size_t i = 0; i < kSaleColumns.size(); ++i)
-        saleLines->setHeaderData(static_cast<int>(i), Qt::Horizontal, kSaleColumns[i].first);
-    cxGrid2->setModel(saleLines);
-    cxGrid2->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    cxGrid2->setSelectionBehavior(QAbstractItemView::SelectRows);
-    cxGrid2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // 5. Sale grid with its footer; the row header numbers the lines from 1.
+    cxGrid2 = grid(central);
+    linesModel = new QueryModel(ctx_.db.Q_Posxs, kSaleColumns, this);
+    cxGrid2->setModel(linesModel);
     cxGrid2->verticalHeader()->setFixedWidth(40);
+    cxGrid2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(cxGrid2->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& i) { linesModel->setMarkedRow(i.row()); });
+    footer = new GridFooterBar(*cxGrid2, central);
+    footer->setText(linesModel->columnOf("g_sn"), "记录数：");
+    for (const char* sum : {"ls_sl", "ls_zje"})
+        footer->setHighlighted(linesModel->columnOf(sum), true);
     page->addWidget(cxGrid2, 1);
+    page->addWidget(footer);
 
-    // 6. Bottom panel: the key legend (member panel comes with the members).
+    // 6. Bottom panel: the key legend, or the member panel while a member is attached.
     RzPanel_Bottom = new QFrame(central);
     RzPanel_Bottom->setFrameShape(QFrame::StyledPanel);
     auto* bottom = new QVBoxLayout(RzPanel_Bottom);
@@ -187,6 +233,7 @@ void TF_PosMainForm::buildLayout() {
     RzPanel_Bottom2 = new QFrame(RzPanel_Bottom);
     auto* legend = new QGridLayout(RzPanel_Bottom2);
     legend->setHorizontalSpacing(12);
+    legend->setVerticalSpacing(2);
     for (size_t i = 0; i < kLegendCaptions.size(); ++i) {
         auto* key = new QLabel(RzPanel_Bottom2);
         key->setStyleSheet("color: #1f5f99; font-weight: bold;");
@@ -199,8 +246,17 @@ void TF_PosMainForm::buildLayout() {
     bottom->addWidget(RzPanel_Bottom1);
     bottom->addWidget(RzPanel_Bottom2);
     page->addWidget(RzPanel_Bottom);
-    connect(btnHelp1, &QToolButton::clicked, RzPanel_Bottom, &QWidget::hide);
-    connect(btnHelp2, &QToolButton::clicked, RzPanel_Bottom, &QWidget::show);
+    connect(btnHelp1, &QToolButton::clicked, this, [this] {
+        RzPanel_Bottom->hide();
+        btnHelp1->hide();
+        btnHelp2->show();
+    });
+    connect(btnHelp2, &QToolButton::clicked, this, [this] {
+        RzPanel_Bottom->show();
+        btnHelp2->hide();
+        btnHelp1->show();
+    });
+    btnHelp2->hide();
 
     setCentralWidget(central);
 
@@ -222,6 +278,122 @@ bool TF_PosMainForm::startRun() {
     writeLog(ctx_, "登录POS系统");
     return runStartupSequence(ctx_, *this) == StartupOutcome::Ready;
 }
+
+// ---------------------------------------------------------------- the sale --
+
+void TF_PosMainForm::setInitValue(const std::string& number) {
+    ResetOutcome outcome = sale_.setInitValue(number);
+    RzPanel_Bottom->show();
+    RzPanel_Bottom2->show();
+    RzPanel_Bottom1->hide();
+    btnHelp1->show();
+    btnHelp2->hide();
+    RzPanel_Goods->hide();
+    pos_Name->setText(QString::fromStdString(ctx_.session.operatorName));
+    if (outcome == ResetOutcome::Ready) keys_ = loadKey(ctx_);
+    refresh();
+    tbh->setFocus();
+}
+
+void TF_PosMainForm::refresh() {
+    gldjh->setText(QString::fromStdString(sale_.saleNumber));
+    hjje->setText(QString::fromStdString(sale_.total));
+    pos_Status->setText(QString::fromStdString(sale_.status));
+    fill(comUser, sale_.guides, sale_.guide);
+    fill(comCk, sale_.warehouses, sale_.warehouse);
+    comCk->setEnabled(sale_.warehouseEnabled);
+
+    QFont f = cxGrid2->font();
+    f.setPointSize(sale_.gridFontSize);
+    cxGrid2->setFont(f);
+    linesModel->reload();
+    Query& lines = ctx_.db.Q_Posxs;
+    double qty = 0, amount = 0;
+    for (int r = 0; r < lines.recordCount(); ++r) {
+        qty += lines.valueAt(r, lines.columnIndex("ls_sl")).asFloat();
+        amount += lines.valueAt(r, lines.columnIndex("ls_zje")).asFloat();
+    }
+    footer->setText(linesModel->columnOf("ls_sl"), QString::fromStdString(formatNumber(qty)));
+    footer->setText(linesModel->columnOf("ls_zje"), QString::fromStdString(formatNumber(amount)));
+    footer->setText(linesModel->columnOf("g_name"), QString::number(lines.recordCount()));
+    if (lines.recordCount() > 0) {
+        cxGrid2->selectRow(lines.recordCount() - 1);
+        cxGrid2->scrollToBottom();
+    }
+}
+
+void TF_PosMainForm::setFilterGoods(const std::string& key) {
+    tbh->clear();
+    tbh->repaint();
+    LookupOutcome outcome = sale_.setFilterGoods(key, *registration_);
+    goodsModel->reload();
+    if (outcome == LookupOutcome::Choose) {
+        RzPanel_Goods->show();
+        cxGrid1->selectRow(0);
+        cxGrid1->setFocus();
+        return;
+    }
+    RzPanel_Goods->hide();
+    refresh();
+    tbh->setFocus();
+}
+
+void TF_PosMainForm::selectGoods() {
+    QModelIndex current = cxGrid1->currentIndex();
+    if (!current.isValid()) return;
+    ctx_.db.Q_PosGoods.moveTo(current.row());
+    sale_.selectGoods(*registration_);
+    RzPanel_Goods->hide();
+    refresh();
+    tbh->setFocus();
+}
+
+void TF_PosMainForm::delCurrRec() {
+    tbh->clear();
+    QModelIndex current = cxGrid2->currentIndex();
+    sale_.delCurrRec(current.isValid() ? current.row() : ctx_.db.Q_Posxs.recordCount() - 1);
+    sale_.updateBottomHjje();
+    refresh();
+    tbh->setFocus();
+}
+
+void TF_PosMainForm::delAllRec() {
+    tbh->clear();
+    sale_.delAllRec();
+    sale_.updateBottomHjje();
+    refresh();
+    tbh->setFocus();
+}
+
+void TF_PosMainForm::entered() {
+    std::string key = SaleScreen::entryKey(tbh->text().toStdString());
+    if (!key.empty()) setFilterGoods(key);
+}
+
+bool TF_PosMainForm::eventFilter(QObject* watched, QEvent* event) {
+    const bool enter = [&] {
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+        int k = static_cast<QKeyEvent*>(event)->key();
+        return k == Qt::Key_Return || k == Qt::Key_Enter;
+    }();
+    if (watched == tbh) {
+        if (event->type() == QEvent::FocusIn) {
+            RzPanel_Goods->hide();
+        } else if (enter) {
+            // The lookup runs when Enter is released, so a scanner's Enter
+            // that ends the code never repeats into the next field.
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (event->type() == QEvent::KeyRelease && !key->isAutoRepeat()) entered();
+            return true;
+        }
+    } else if (watched == cxGrid1 && enter) {
+        if (event->type() == QEvent::KeyPress) selectGoods();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ------------------------------------------------------ start-up callbacks --
 
 void TF_PosMainForm::untickWholeSaleDiscount() {
     // The whole-sale discount box belongs to the line edit panel, built with it.
@@ -250,20 +422,16 @@ void TF_PosMainForm::setCaption(const std::string& text) {
 
 void TF_PosMainForm::setStaffLists(const ComboItems& optometrists, const ComboItems& processors,
                                    const ComboItems& salespersons) {
-    fill(comYg, optometrists);
-    fill(comJg, processors);
-    fill(comXs, salespersons);
+    fill(comYg, optometrists, optometrists.empty() ? -1 : 0);
+    fill(comJg, processors, processors.empty() ? -1 : 0);
+    fill(comXs, salespersons, salespersons.empty() ? -1 : 0);
 }
 
 void TF_PosMainForm::initCustomerDisplay() {
     // The pole display is driven by the checkout, built with it.
 }
 
-void TF_PosMainForm::newSale() {
-    // The sale in progress (number, header lists, lines) comes with line entry.
-    saleLines->removeRows(0, saleLines->rowCount());
-    pos_Status->setText("待销售状态");
-}
+void TF_PosMainForm::newSale() { setInitValue(""); }
 
 void TF_PosMainForm::showWindow() {
     if (QScreen* s = QGuiApplication::primaryScreen()) setGeometry(s->availableGeometry());
@@ -274,36 +442,84 @@ void TF_PosMainForm::showWindow() {
 }
 
 void TF_PosMainForm::applyNumberFormats() {
-    // The quantity and price edits of the line edit panel and the grid footers
-    // get theirs when they are built.
+    // The quantity and price edits of the line edit panel get theirs when built.
     for (const char* price : {"ls_dj", "ls_dhdj", "ls_zje"})
-        setPriceColumnFormat(*cxGrid2, columnOf(price), ctx_.params);
-    setQtyColumnFormat(*cxGrid2, columnOf("ls_sl"), ctx_.params);
-    setPriceColumnFormat(*cxGrid1, 6, ctx_.params);  // 售价 g_sj
+        setPriceColumnFormat(*cxGrid2, linesModel->columnOf(price), ctx_.params);
+    setAmountFooterFormat(*footer, linesModel->columnOf("ls_zje"), ctx_.params);
+    setQtyColumnFormat(*cxGrid2, linesModel->columnOf("ls_sl"), ctx_.params);
+    setQtyFooterFormat(*footer, linesModel->columnOf("ls_sl"), ctx_.params);
+    setPriceColumnFormat(*cxGrid1, goodsModel->columnOf("g_sj"), ctx_.params);
+    // Stock shows two decimals.
+    SystemParameters twoDecimals = ctx_.params;
+    twoDecimals.cs_cbjs = 2;
+    setQtyColumnFormat(*cxGrid1, goodsModel->columnOf("t_sl"), twoDecimals);
+    refresh();
 }
 
 void TF_PosMainForm::showDiscountColumns(bool visible) {
-    cxGrid2->setColumnHidden(columnOf("ls_dzl"), !visible);
-    cxGrid2->setColumnHidden(columnOf("ls_dhdj"), !visible);
+    cxGrid2->setColumnHidden(linesModel->columnOf("ls_dzl"), !visible);
+    cxGrid2->setColumnHidden(linesModel->columnOf("ls_dhdj"), !visible);
+    fitSaleColumns();
 }
 
 void TF_PosMainForm::resizeEvent(QResizeEvent* e) {
     QMainWindow::resizeEvent(e);
-    // A wide window lets the columns share its width; a narrow one keeps theirs.
-    cxGrid2->horizontalHeader()->setSectionResizeMode(width() >= 1100 ? QHeaderView::Stretch
-                                                                      : QHeaderView::Interactive);
-    cxGrid2->setHorizontalScrollBarPolicy(width() >= 1100 ? Qt::ScrollBarAlwaysOff
-                                                          : Qt::ScrollBarAsNeeded);
+    fitSaleColumns();
+}
+
+void TF_PosMainForm::fitSaleColumns() {
+    // A wide window shares its width among the columns, the name taking most;
+    // a narrow one keeps the columns' own widths and scrolls.
+    const bool wide = width() >= 1100;
+    cxGrid2->setHorizontalScrollBarPolicy(wide ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+    QHeaderView* h = cxGrid2->horizontalHeader();
+    if (!wide) {
+        h->setSectionResizeMode(QHeaderView::Interactive);
+        return;
+    }
+    static const std::map<std::string, double> weight = {
+        {"g_sn", 1.3},    {"g_name", 2.4}, {"dw_name", 0.55},   {"gg_name", 1.1},
+        {"g_sccs", 1.6},  {"ls_dj", 1.0},  {"ls_dzl", 0.6},     {"ls_dhdj", 1.0},
+        {"ls_sl", 0.8},   {"ls_zje", 1.1}, {"color_name", 1.6}, {"t_ph", 1.0},
+        {"t_scrq", 1.15}, {"t_yxq", 1.15}, {"t_mjph", 0.9},     {"hj_name", 0.7}};
+    double total = 0;
+    std::vector<double> w(kSaleColumns.size(), 1.0);
+    for (size_t i = 0; i < kSaleColumns.size(); ++i) {
+        auto it = weight.find(kSaleColumns[i].field);
+        if (it != weight.end()) w[i] = it->second;
+        if (!cxGrid2->isColumnHidden(static_cast<int>(i))) total += w[i];
+    }
+    const int available = cxGrid2->viewport()->width();
+    h->setSectionResizeMode(QHeaderView::Fixed);
+    for (size_t i = 0; i < w.size(); ++i)
+        if (!cxGrid2->isColumnHidden(static_cast<int>(i)))
+            h->resizeSection(static_cast<int>(i), static_cast<int>(available * w[i] / total));
 }
 
 void TF_PosMainForm::tickClock() {
     clockPane->setText(QString::fromStdString(ctx_.clock.now().dateTime()));
 }
 
+// ------------------------------------------------------------ menu entries --
+
 void TF_PosMainForm::changePassword() {
     static TF_PwdModi* dialog = nullptr;  // created on first use, kept for the run
     if (!dialog) dialog = new TF_PwdModi(ctx_, this);
     dialog->exec();
+}
+
+void TF_PosMainForm::setShortcutKeys() {
+    static TF_PosKey* dialog = nullptr;  // created on first use, kept for the run
+    if (!dialog) {
+        dialog = new TF_PosKey(ctx_, this);
+        dialog->onConfirm = [this] {
+            std::vector<std::string> names;
+            for (const char* f : kKeyFunctions) names.push_back(functionKeyName(ctx_, f));
+            showKeyNames(names);
+        };
+    }
+    dialog->exec();
+    keys_ = loadKey(ctx_);
 }
 
 void TF_PosMainForm::posFk() {
@@ -324,7 +540,7 @@ void TF_PosMainForm::closeEvent(QCloseEvent* e) {
         return;
     }
     CloseOutcome outcome =
-        closeSalesWindow(ctx_, saleNumber_, saleLines->rowCount() > 0, [this] { posFk(); });
+        closeSalesWindow(ctx_, sale_.saleNumber, sale_.hasLines(), [this] { posFk(); });
     if (outcome == CloseOutcome::Stay) {
         e->ignore();
         return;

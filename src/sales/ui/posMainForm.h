@@ -4,16 +4,22 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
-#include <QStandardItemModel>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
+#include <memory>
 
 #include "app/mainFlow.h"
+#include "checkout/customerDisplay.h"
+#include "sales/saleScreen.h"
+#include "sales/shortcutKeys.h"
 
 namespace pos {
 
 struct PosContext;
+class QueryModel;
+class GridFooterBar;
+class QtRegistrationPrompt;
 
 // The sales window, the terminal's main window. Created hidden; startRun()
 // applies the first skin, runs the login and the start-up sequence, which
@@ -22,6 +28,7 @@ class TF_PosMainForm : public QMainWindow, public SalesWindowSetup {
     Q_OBJECT
   public:
     explicit TF_PosMainForm(PosContext& ctx, QWidget* parent = nullptr);
+    ~TF_PosMainForm() override;
 
     // False when the run must end (login cancelled, no right to the terminal).
     bool startRun();
@@ -46,7 +53,9 @@ class TF_PosMainForm : public QMainWindow, public SalesWindowSetup {
     QFrame* RzPanel_Goods;
     QTableView* cxGrid1;
     QTableView* cxGrid2;
-    QStandardItemModel* saleLines;
+    QueryModel* goodsModel;
+    QueryModel* linesModel;
+    GridFooterBar* footer;
     // Bottom panel: key legend or member panel.
     QFrame* RzPanel_Bottom;
     QFrame* RzPanel_Bottom1;
@@ -57,7 +66,15 @@ class TF_PosMainForm : public QMainWindow, public SalesWindowSetup {
     QLabel* pos_Status;
     QLabel* clockPane;
 
-    const std::string& saleNumber() const { return saleNumber_; }
+    SaleScreen& sale() { return sale_; }
+    const KeyTable& keys() const { return keys_; }
+
+    // Window methods of the sale in progress.
+    void setInitValue(const std::string& number);
+    void setFilterGoods(const std::string& key);
+    void selectGoods();
+    void delCurrRec();
+    void delAllRec();
 
     // SalesWindowSetup
     void untickWholeSaleDiscount() override;
@@ -77,15 +94,24 @@ class TF_PosMainForm : public QMainWindow, public SalesWindowSetup {
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void buildLayout();
     void tickClock();
     void changePassword();
+    void setShortcutKeys();
     void posFk();
+    // Shows the state of the sale: header, grid, footer, totals, status.
+    void refresh();
+    void fitSaleColumns();
+    void entered();
 
     PosContext& ctx_;
-    std::string saleNumber_;
+    NoCustomerDisplay display_;
+    SaleScreen sale_;
+    KeyTable keys_;
+    std::unique_ptr<QtRegistrationPrompt> registration_;
     QTimer clockTimer_;
     bool leaving_ = false;
 };

@@ -1,11 +1,25 @@
-// The sales window on the offscreen platform: start-up fills it, closing asks.
+// The sales window on the offscreen platform: start-up fills it, scans add
+// lines, a name fragment offers batches, closing asks.
 #include "sales/ui/posMainForm.h"
 
+#include <QApplication>
+#include <QLineEdit>
+#include <QTimer>
 #include <QtTest>
 
+#include "database/ui/gridFooterBar.h"
+#include "database/ui/queryModel.h"
+#include "sales/ui/posxs_cfy.h"
 #include "support/testStore.h"
 
 using namespace pos;
+
+namespace {
+void scan(TF_PosMainForm& form, const QString& code) {
+    QTest::keyClicks(form.tbh, code);
+    QTest::keyRelease(form.tbh, Qt::Key_Return);
+}
+}  // namespace
 
 class SalesWindowTest : public QObject {
     Q_OBJECT
@@ -18,10 +32,84 @@ class SalesWindowTest : public QObject {
         QVERIFY(form.isVisible());
         QVERIFY(form.windowTitle().endsWith("V1.0"));
         QCOMPARE(form.pos_Name->text(), QString("收银员"));
+        QCOMPARE(form.gldjh->text(), QString("XS24061510001"));
         QVERIFY(!form.compName->text().isEmpty());
-        QCOMPARE(form.keyLegend[0]->text(), QString("F5"));
+        QCOMPARE(form.keyLegend[0]->text(), QString("F5 +"));  // the demo pays on + too
+        QCOMPARE(form.keyLegend[3]->text(), QString("-"));
         QVERIFY(form.comYg->count() > 1);
         QCOMPARE(form.pos_Status->text(), QString("待销售状态"));
+        QVERIFY(form.comCk->isEnabled());
+    }
+
+    void aScanAddsALineAndUpdatesTotalsAndStatus() {
+        test::TestStore store;
+        TF_PosMainForm form(store.ctx);
+        runStartupSequence(store.ctx, form);
+        QTest::keyClicks(form.tbh, "abc'");
+        QCOMPARE(form.tbh->text(), QString("ABC"));  // upper case, the quote refused
+        form.tbh->clear();
+        scan(form, "2001000000104");
+        QCOMPARE(form.linesModel->rowCount(), 1);
+        QCOMPARE(form.linesModel->index(0, 1).data().toString(), QString("血糖试纸"));
+        QCOMPARE(form.hjje->text(), QString("89"));
+        QCOMPARE(form.pos_Status->text(), QString("销售状态"));
+        QVERIFY(!form.comCk->isEnabled());
+        QVERIFY(form.tbh->text().isEmpty());
+        QCOMPARE(form.footer->text(form.linesModel->columnOf("g_name")), QString("1"));
+        QCOMPARE(form.footer->text(form.linesModel->columnOf("ls_zje")), QString("89.00"));
+        form.tbh->setText("2001000000104，2");  // the part after a full-width comma is dropped
+        QTest::keyRelease(form.tbh, Qt::Key_Return);
+        QCOMPARE(form.linesModel->rowCount(), 2);
+        QCOMPARE(form.hjje->text(), QString("178"));
+        form.delCurrRec();
+        QCOMPARE(form.linesModel->rowCount(), 1);
+    }
+
+    void aNameFragmentOffersBatchesAndEnterAddsTheChosenOne() {
+        test::TestStore store;
+        TF_PosMainForm form(store.ctx);
+        runStartupSequence(store.ctx, form);
+        scan(form, "BLF");  // letter code of 布洛芬: three batches
+        QVERIFY(form.RzPanel_Goods->isVisible());
+        QCOMPARE(form.goodsModel->rowCount(), 3);
+        QCOMPARE(form.linesModel->rowCount(), 0);
+        form.cxGrid1->selectRow(2);
+        QString batch =
+            form.goodsModel->index(2, form.goodsModel->columnOf("t_ph")).data().toString();
+        QTest::keyClick(form.cxGrid1, Qt::Key_Return);
+        QVERIFY(!form.RzPanel_Goods->isVisible());
+        QCOMPARE(form.linesModel->rowCount(), 1);
+        QCOMPARE(form.linesModel->index(0, form.linesModel->columnOf("t_ph")).data().toString(),
+                 batch);
+    }
+
+    void registrationIsAskedOncePerSaleForRestrictedGoods() {
+        test::TestStore store;
+        TF_PosMainForm form(store.ctx);
+        runStartupSequence(store.ctx, form);
+        int shown = 0;
+        // The registration window is modal: type a name into it and close it with Esc.
+        auto answerRegistration = [&] {
+            QTimer::singleShot(50, [&] {
+                QWidget* w = QApplication::activeModalWidget();
+                if (!w) return;
+                ++shown;
+                if (auto* window = qobject_cast<TF_Posxs_Cfy*>(w)) window->txm->setText(" 李四 ");
+                QTest::keyClick(w, Qt::Key_Escape);
+            });
+        };
+        for (int i = 0; i < 2; ++i) {
+            store.messages.answer(Answer::Yes);  // narcotic-containing
+            store.messages.answer(Answer::Yes);  // prescription
+            answerRegistration();
+            scan(form, "2001000000050");  // 复方甘草片
+        }
+        QCOMPARE(shown, 1);
+        QCOMPARE(form.linesModel->rowCount(), 2);
+        QCOMPARE(QString::fromStdString(store.session.buyerName), QString("李四"));
+        QCOMPARE(store.value("select count(*) from jxc_lsxssp where ls_xm='李四' and "
+                             "t_cfsm='已出具处方，可以销售。'"),
+                 std::string("2"));
     }
 
     void escAsksAndNoKeepsTheWindowYesLeaves() {
