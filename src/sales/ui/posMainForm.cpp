@@ -229,6 +229,34 @@ void TF_PosMainForm::buildLayout() {
     auto* bottom = new QVBoxLayout(RzPanel_Bottom);
     bottom->setContentsMargins(4, 2, 4, 2);
     RzPanel_Bottom1 = new QFrame(RzPanel_Bottom);
+    auto* members = new QGridLayout(RzPanel_Bottom1);
+    members->setHorizontalSpacing(10);
+    members->setVerticalSpacing(2);
+    const std::vector<const char*> memberCaptions = {
+        "会员编号：", "会员名称：",     "会员级别：",     "会员折扣：", "会员积分：", "账户余额：",
+        "电话：",     "球镜(左)：",     "球镜(右)：",     "柱镜(左)：", "柱镜(右)：", "轴向(左)：",
+        "轴向(右)：", "矫正视力(左)：", "矫正视力(右)：", "瞳距：",     "ADD："};
+    for (size_t i = 0; i < memberCaptions.size(); ++i) {
+        auto* value = new QLabel(RzPanel_Bottom1);
+        value->setStyleSheet("color: #1f5f99; font-weight: bold;");
+        memberLabels.push_back(value);
+        auto* text = caption(memberCaptions[i], RzPanel_Bottom1);
+        int col = static_cast<int>(i % 6) * 2, row = static_cast<int>(i / 6);
+        members->addWidget(text, row, col);
+        members->addWidget(value, row, col + 1);
+        if (i >= 15) {  // pupil distance and addition stay hidden
+            text->hide();
+            value->hide();
+        }
+    }
+    btnClose = new QToolButton(RzPanel_Bottom1);
+    btnClose->setText("×");
+    btnClose->setToolTip("关闭会员信息");
+    members->addWidget(btnClose, 0, 12, Qt::AlignRight | Qt::AlignTop);
+    connect(btnClose, &QToolButton::clicked, this, [this] {
+        RzPanel_Bottom1->hide();
+        RzPanel_Bottom2->show();
+    });
     RzPanel_Bottom1->hide();
     RzPanel_Bottom2 = new QFrame(RzPanel_Bottom);
     auto* legend = new QGridLayout(RzPanel_Bottom2);
@@ -297,6 +325,12 @@ void TF_PosMainForm::setInitValue(const std::string& number) {
 
 void TF_PosMainForm::refresh() {
     gldjh->setText(QString::fromStdString(sale_.saleNumber));
+    const MemberPanel& m = sale_.member;
+    std::vector<std::string> member = {m.number, m.name,    m.level, m.discount,
+                                       m.points, m.balance, m.mobile};
+    member.insert(member.end(), std::begin(m.eyeTest), std::end(m.eyeTest));
+    for (size_t i = 0; i < memberLabels.size() && i < member.size(); ++i)
+        memberLabels[i]->setText(QString::fromStdString(member[i]));
     hjje->setText(QString::fromStdString(sale_.total));
     pos_Status->setText(QString::fromStdString(sale_.status));
     fill(comUser, sale_.guides, sale_.guide);

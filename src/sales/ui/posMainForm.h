@@ -61,6 +61,10 @@ class TF_PosMainForm : public QMainWindow, public SalesWindowSetup {
     QFrame* RzPanel_Bottom1;
     QFrame* RzPanel_Bottom2;
     std::vector<QLabel*> keyLegend;  // in the order of kKeyFunctions
+    // Member panel: hy_bh, hy_name, hl_name, hl_zk, hy_jf, hy_zhye, hy_mobile, then
+    // the eye test (sphere, cylinder, axis, corrected vision, left and right; pd, add).
+    std::vector<QLabel*> memberLabels;
+    QToolButton* btnClose;
     // Status bar.
     QLabel* RzStatusPane_Soft;
     QLabel* pos_Status;
