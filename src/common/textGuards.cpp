@@ -79,6 +79,12 @@ std::string safeText(std::string_view text) { return guard(text, fullGuard); }
 
 std::string safeTextLight(std::string_view text) { return guard(text, lightGuard); }
 
+std::string trimBlanks(std::string_view text) {
+    size_t b = text.find_first_not_of(' ');
+    if (b == std::string_view::npos) return {};
+    return std::string(text.substr(b, text.find_last_not_of(' ') - b + 1));
+}
+
 bool isTrue(std::string_view text) { return !(text.empty() || text == "0" || text == "False"); }
 
 }  // namespace pos

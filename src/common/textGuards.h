@@ -11,6 +11,9 @@ namespace pos {
 std::string safeText(std::string_view text);
 std::string safeTextLight(std::string_view text);
 
+// The text without blanks at either end (the trimming of typed input).
+std::string trimBlanks(std::string_view text);
+
 // A stored flag as a boolean: false for empty, "0" and "False" (exact, case-sensitive).
 bool isTrue(std::string_view text);
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "common/textGuards.h"
 #include "database/dataModule.h"
 #include "database/dbError.h"
 #include "database/posContext.h"
@@ -13,13 +14,6 @@
 
 namespace pos {
 
-namespace {
-std::string trimmed(std::string_view s) {
-    size_t b = s.find_first_not_of(' ');
-    if (b == std::string_view::npos) return {};
-    return std::string(s.substr(b, s.find_last_not_of(' ') - b + 1));
-}
-}  // namespace
 
 ComboItems loginOperators(PosContext& ctx) {
     try {
@@ -59,7 +53,7 @@ bool isRefusedPasswordCharacter(char c) {
 
 bool changePassword(PosContext& ctx, std::string_view current, std::string_view newPassword,
                     std::string_view repeated) {
-    if (trimmed(newPassword) != trimmed(repeated)) {
+    if (trimBlanks(newPassword) != trimBlanks(repeated)) {
         ctx.messages.inform("两次密码输入不一致，不能修改密码！");
         return false;
     }

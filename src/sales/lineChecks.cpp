@@ -25,12 +25,6 @@ constexpr const char* kNarcoticNote = "已实名登记，可以销售。";
 constexpr const char* kPrescriptionNote = "已出具处方，可以销售。";
 constexpr const char* kNoExpiry = "0000-00";
 
-std::string trimBlanks(std::string_view text) {
-    size_t b = text.find_first_not_of(' ');
-    if (b == std::string_view::npos) return {};
-    size_t e = text.find_last_not_of(' ');
-    return std::string(text.substr(b, e - b + 1));
-}
 
 // The stored form of a registration field: what the line and the sale keep.
 std::string registrationField(const std::string& typed) { return safeText(trimBlanks(typed)); }

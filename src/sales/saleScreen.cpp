@@ -105,9 +105,7 @@ void SaleScreen::openGridViewData(const std::string& number) {
 }
 
 std::string SaleScreen::entryKey(const std::string& text) {
-    size_t b = text.find_first_not_of(' ');
-    if (b == std::string::npos) return {};
-    std::string key = text.substr(b, text.find_last_not_of(' ') - b + 1);
+    std::string key = trimBlanks(text);
     size_t comma = key.find("，");
     return comma == std::string::npos ? key : key.substr(0, comma);
 }

@@ -12,6 +12,7 @@
 #include "database/posContext.h"
 #include "database/sessionState.h"
 #include "login/loginLogic.h"
+#include "platform/ui/dialogKeys.h"
 #include "platform/ui/windowPlacement.h"
 #include "sales/ui/skinApplier.h"
 
@@ -120,18 +121,9 @@ void TF_Login::confirm() {
 }
 
 bool TF_Login::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
-            key->key() == Qt::Key_F5) {
-            confirm();
-            return true;
-        }
-        if (key->key() == Qt::Key_Escape) {
-            reject();
-            return true;
-        }
-    }
+    if (handleDialogKey(
+            *this, event, [this] { confirm(); }, EnterKey::Confirm))
+        return true;
     return QDialog::eventFilter(watched, event);
 }
 

@@ -9,6 +9,7 @@
 #include "database/posContext.h"
 #include "database/sessionState.h"
 #include "login/loginLogic.h"
+#include "platform/ui/dialogKeys.h"
 
 namespace pos {
 
@@ -83,23 +84,7 @@ void TF_PwdModi::confirm() {
 }
 
 bool TF_PwdModi::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        switch (key->key()) {
-            case Qt::Key_F5:
-                confirm();
-                return true;
-            case Qt::Key_Escape:
-                reject();
-                return true;
-            case Qt::Key_Return:
-            case Qt::Key_Enter:
-                focusNextChild();
-                return true;
-            default:
-                break;
-        }
-    }
+    if (handleDialogKey(*this, event, [this] { confirm(); })) return true;
     return QDialog::eventFilter(watched, event);
 }
 

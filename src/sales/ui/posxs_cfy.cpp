@@ -7,6 +7,7 @@
 
 #include "database/posContext.h"
 #include "platform/messages.h"
+#include "platform/ui/dialogKeys.h"
 #include "platform/ui/windowPlacement.h"
 
 namespace pos {
@@ -109,22 +110,7 @@ void TF_Posxs_Cfy::confirm() {
 }
 
 bool TF_Posxs_Cfy::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        switch (static_cast<QKeyEvent*>(event)->key()) {
-            case Qt::Key_Return:
-            case Qt::Key_Enter:
-                focusNextChild();
-                return true;
-            case Qt::Key_F5:
-                confirm();
-                return true;
-            case Qt::Key_Escape:
-                reject();
-                return true;
-            default:
-                break;
-        }
-    }
+    if (handleDialogKey(*this, event, [this] { confirm(); })) return true;
     return QDialog::eventFilter(watched, event);
 }
 
