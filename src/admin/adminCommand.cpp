@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <ostream>
 
+#include "admin/bigStore.h"
 #include "database/dataModule.h"
 #include "database/storeFiles.h"
 
@@ -15,6 +16,9 @@ const char* kUsage =
     "usage:\n"
     "  pos-admin init FILE              create an empty store\n"
     "  pos-admin demo FILE              create a store with the demo data\n"
+    "  pos-admin bigstore FILE [--goods N]\n"
+    "                                   create a large store: the demo data, N goods\n"
+    "                                   (default 100000), 2N batches, 10N posted sale lines\n"
     "  pos-admin sql FILE \"STATEMENT\"   run one statement on a store\n";
 
 bool isSelect(const std::string& statement) {
@@ -26,6 +30,15 @@ bool isSelect(const std::string& statement) {
     while (i < statement.size() && std::isalpha(static_cast<unsigned char>(statement[i])))
         word += static_cast<char>(std::tolower(static_cast<unsigned char>(statement[i++])));
     return word == "select";
+}
+
+// A number of goods: digits only, within the generator's range.
+bool parseGoods(const std::string& text, int& goods) {
+    if (text.empty() || text.size() > 7) return false;
+    for (char c : text)
+        if (!std::isdigit(static_cast<unsigned char>(c))) return false;
+    goods = std::stoi(text);
+    return goods >= 1;
 }
 
 // Values print in the terminal's text form; tabs and line breaks inside a value
@@ -50,6 +63,19 @@ int runAdminCommand(const std::vector<std::string>& args, const Clock& clock, st
         if (args.size() == 2 && args[0] == "demo") {
             createDemoStore(args[1], clock);
             out << "created demo store " << args[1] << "\n";
+            return 0;
+        }
+        if ((args.size() == 2 || args.size() == 4) && args[0] == "bigstore") {
+            int goods = kBigStoreGoods;
+            if (args.size() == 4 && (args[2] != "--goods" || !parseGoods(args[3], goods))) {
+                err << "the number of goods must be a whole number from 1 to " << kBigStoreMaxGoods
+                    << "\n"
+                    << kUsage;
+                return 2;
+            }
+            createBigStore(args[1], clock, goods);
+            out << "created big store " << args[1] << " with " << goods << " goods, " << 2LL * goods
+                << " batches and " << 10LL * goods << " posted sale lines\n";
             return 0;
         }
         if (args.size() == 3 && args[0] == "sql") {

@@ -65,12 +65,14 @@ void postSale(PosContext& ctx, const SaleToPost& sale) {
 
     TF_DataModule::Transaction tx(db);
 
-    db.execSql("update jxc_lsxssp set ls_cksl=ls_sl,ls_zcb=ls_cbj*ls_sl,ls_zsl=ls_sl*g_zhxs,"
-               "ls_je=ls_zje,ls_taxdj=ls_dj,ls_cbj2=ls_cbj/g_zhxs where gl_djh=" + n);
-    const std::string member =
-        sale.memberNumber.empty()
-            ? std::string()
-            : db.getSqlValue("select hy_sn from jxc_hyxx where hy_bh=" + sqlQuote(sale.memberNumber));
+    db.execSql(
+        "update jxc_lsxssp set ls_cksl=ls_sl,ls_zcb=ls_cbj*ls_sl,ls_zsl=ls_sl*g_zhxs,"
+        "ls_je=ls_zje,ls_taxdj=ls_dj,ls_cbj2=ls_cbj/g_zhxs where gl_djh=" +
+        n);
+    const std::string member = sale.memberNumber.empty()
+                                   ? std::string()
+                                   : db.getSqlValue("select hy_sn from jxc_hyxx where hy_bh=" +
+                                                    sqlQuote(sale.memberNumber));
 
     // Whatever an earlier attempt left behind; lines of quantity 0 leave the sale.
     db.execSql("delete from jxc_posxssp where gl_djh=" + n);
@@ -80,8 +82,8 @@ void postSale(PosContext& ctx, const SaleToPost& sale) {
 
     copyLines(db, n, isTrue(p.cs_possk));
     db.execSql("update jxc_posxssp set t_zp='' where t_zp is null and gl_djh=" + n);
-    const double lineDiscount = number(
-        db.getSqlValue("select sum(ls_dj*ls_sl-ls_zje) as yhzkje from jxc_lsxssp where gl_djh=" + n));
+    const double lineDiscount = number(db.getSqlValue(
+        "select sum(ls_dj*ls_sl-ls_zje) as yhzkje from jxc_lsxssp where gl_djh=" + n));
 
     // The POS record's header.
     Query& q = db.QuerySelect;
@@ -116,7 +118,7 @@ void postSale(PosContext& ctx, const SaleToPost& sale) {
     real("pos_jfye", 0);
     text("pos_name", trimBlanks(sale.customerName));
     text("pos_tele", trimBlanks(sale.customerPhone));
-    const char* optical[] = {"pos_qjz", "pos_qjy", "pos_zjz",   "pos_zjy", "pos_zxz",
+    const char* optical[] = {"pos_qjz", "pos_qjy",   "pos_zjz",   "pos_zjy", "pos_zxz",
                              "pos_zxy", "pos_jzslz", "pos_jzsly", "pos_tj",  "pos_add"};
     for (size_t i = 0; i < sale.optical.size(); ++i) text(optical[i], trimBlanks(sale.optical[i]));
     text("pos_yt", sale.purpose);
@@ -134,23 +136,25 @@ void postSale(PosContext& ctx, const SaleToPost& sale) {
     // The retail document reads its header joined to these rows: without them
     // it would post half a document, so the sale is refused and rolled back.
     if (db.getSqlValue("select count(*) from jxc_posxsd a,jxc_user b,jxc_khxx c,jxc_ckxx d where "
-                       "a.u_sn=b.u_sn and a.kh_sn=c.kh_sn and a.ck_sn=d.ck_sn and a.gl_djh=" + n) ==
-        "0")
+                       "a.u_sn=b.u_sn and a.kh_sn=c.kh_sn and a.ck_sn=d.ck_sn and a.gl_djh=" +
+                       n) == "0")
         throw PostingRefused(
             "该单据的导购员、客户或仓库资料不存在，不能结账！\r\n\r\n请选择导购员后重新结账。");
 
     if (!member.empty()) postMemberAccount(ctx, sale.number, member, "XS");
-    const std::string profit = orZero(
-        db.getSqlValue("select sum(a.pos_zje-a.pos_sl*b.g_pjjj) as lr from jxc_posxssp "
-                       "a,jxc_goods b where a.g_sn=b.g_sn and a.gl_djh=" + n));
+    const std::string profit =
+        orZero(db.getSqlValue("select sum(a.pos_zje-a.pos_sl*b.g_pjjj) as lr from jxc_posxssp "
+                              "a,jxc_goods b where a.g_sn=b.g_sn and a.gl_djh=" +
+                              n));
     const std::string saleDate = isTrue(p.cs_cs014) ? started.dateTime() : today;
     db.execSql(
         "insert into jxc_lsxsd (gl_djh,kh_sn,ck_sn,ls_xsrq,ls_yfje,ls_sfje,u_sn,ls_note,a_name,"
         "ls_yhje,ls_th,ls_qk,ls_lr,hy_sn,pos_zffs,pos_xj,pos_czk,pos_yhk,pos_djq,pos_rjid,ls_jsfs,"
-        "ls_kmmc,ls_status,ls_checker,ls_chkrq,ls_dhbz,ls_hkje,ls_fpno,ls_fpje,ls_yf,ls_bzf) select "
-        "gl_djh,kh_sn,ck_sn," + sqlQuote(saleDate) + "," + sqlNumber(due) +
-        ",pos_sfje,u_sn,pos_note,a_name," + sqlNumber(m) + ",0,0," + profit + "," +
-        sqlQuote(member) +
+        "ls_kmmc,ls_status,ls_checker,ls_chkrq,ls_dhbz,ls_hkje,ls_fpno,ls_fpje,ls_yf,ls_bzf) "
+        "select "
+        "gl_djh,kh_sn,ck_sn," +
+        sqlQuote(saleDate) + "," + sqlNumber(due) + ",pos_sfje,u_sn,pos_note,a_name," +
+        sqlNumber(m) + ",0,0," + profit + "," + sqlQuote(member) +
         ",pos_zffs,pos_xj,pos_czk,pos_yhk,pos_djq,pos_rjid,0,'现金',1,a_name," + sqlQuote(today) +
         ",1,0,'',0,0,0 from jxc_posxsd where gl_djh=" + n);
     if (m != 0) applyRoundingOff(ctx, sale.number, due, due - m);
@@ -178,39 +182,44 @@ void applyRoundingOff(PosContext& ctx, const std::string& number, double due, do
             db.execSql(
                 "insert into jxc_lsxssp (gl_djh,ls_dj,ls_sl,ls_zje,g_sn,a_name,ls_dzl,ls_zhje,t_zp,"
                 "ghs_sn,ls_je,ls_tax,ls_taxdj,ls_taxje,ls_cksl,ls_lsj,ls_cbj,ls_zcb,ls_zsl,g_zhxs,"
-                "dw_name,g_sptm,t_yxq,t_ph,t_scrq,ls_cbj2,g_tmbz) values (" + n + ",0,0," + s +
-                ",'00000000'," + sqlQuote(ctx.session.operatorName) + ",1,0,''," +
+                "dw_name,g_sptm,t_yxq,t_ph,t_scrq,ls_cbj2,g_tmbz) values (" +
+                n + ",0,0," + s + ",'00000000'," + sqlQuote(ctx.session.operatorName) + ",1,0,''," +
                 sqlQuote(getDefaultGhsSn(ctx)) + "," + s +
                 ",0,0,0,0,0,0,0,0,1,'','','','','',0,'')");
         }
     } else if (mode == "0") {
-        const long long lines = Value::text(orZero(db.getSqlValue(
-                                                "select count(*) from jxc_lsxssp where t_zp='' "
-                                                "and ls_sl>0 and gl_djh=" + n)))
-                                    .asInteger();
+        const long long lines =
+            Value::text(orZero(db.getSqlValue("select count(*) from jxc_lsxssp where t_zp='' "
+                                              "and ls_sl>0 and gl_djh=" +
+                                              n)))
+                .asInteger();
         if (lines == 0) return;
         const std::string decimals = std::to_string(ctx.params.cs_xsws);
         const std::string own = " where t_zp='' and ls_sl>0 and gl_djh=" + n;
         std::string sum = sqlNumber(due);
         double rest = due - newDue;
         while (rest > 0.4) {
-            const std::string share =
-                sqlNumber(roundDec(rest / static_cast<double>(lines) + 0.000000001, ctx.params.cs_xsws));
+            const std::string share = sqlNumber(
+                roundDec(rest / static_cast<double>(lines) + 0.000000001, ctx.params.cs_xsws));
             db.execSql("update jxc_lsxssp set ls_zje=ls_zje-(" + share +
                        ") where t_zp='' and ls_zje>=" + share + " and ls_sl>0 and gl_djh=" + n);
             db.execSql("update jxc_lsxssp set ls_taxdj=round(ls_zje/(ls_dzl*ls_sl)+0.000000001," +
                        decimals + ")" + own);
             db.execSql("update jxc_lsxssp set ls_dj=round(ls_taxdj/(1+ls_tax/100)+0.000000001," +
                        decimals + ")" + own);
-            db.execSql("update jxc_lsxssp set ls_je=ls_dj*ls_sl,ls_taxje=ls_zje-ls_dj*ls_sl where "
-                       "ls_sl>0 and gl_djh=" + n);
-            sum = orZero(db.getSqlValue("select sum(ls_zje) as zje from jxc_lsxssp where gl_djh=" + n));
+            db.execSql(
+                "update jxc_lsxssp set ls_je=ls_dj*ls_sl,ls_taxje=ls_zje-ls_dj*ls_sl where "
+                "ls_sl>0 and gl_djh=" +
+                n);
+            sum = orZero(
+                db.getSqlValue("select sum(ls_zje) as zje from jxc_lsxssp where gl_djh=" + n));
             const double before = rest;
             rest = Value::text(sum).asFloat() - newDue;
             // No line can carry another share: stop rather than loop for ever.
             if (rest >= before) break;
         }
-        db.execSql("update jxc_lsxsd set ls_yfje=" + sum + ",ls_sfje=" + sum + " where gl_djh=" + n);
+        db.execSql("update jxc_lsxsd set ls_yfje=" + sum + ",ls_sfje=" + sum +
+                   " where gl_djh=" + n);
     }
 }
 
@@ -221,9 +230,11 @@ void postSaleDocument(PosContext& ctx, const std::string& number) {
     const std::string op = ctx.session.operatorName;
     Query& q = db.QuerySelect;
 
-    db.openSelect("select a.*,b.u_name,c.kh_name,d.ck_name from jxc_lsxsd a,jxc_user b,jxc_khxx c,"
-                  "jxc_ckxx d where a.u_sn=b.u_sn and a.kh_sn=c.kh_sn and a.ck_sn=d.ck_sn and "
-                  "a.gl_djh=" + n);
+    db.openSelect(
+        "select a.*,b.u_name,c.kh_name,d.ck_name from jxc_lsxsd a,jxc_user b,jxc_khxx c,"
+        "jxc_ckxx d where a.u_sn=b.u_sn and a.kh_sn=c.kh_sn and a.ck_sn=d.ck_sn and "
+        "a.gl_djh=" +
+        n);
     std::string due = orZero(q.fieldText("ls_yfje")), paid = orZero(q.fieldText("ls_sfje"));
     const std::string invoiced = orZero(q.fieldText("ls_fpje")), invoiceNo = q.fieldText("ls_fpno");
     const std::string customer = q.fieldText("kh_sn"), salesperson = q.fieldText("u_sn");
@@ -255,11 +266,12 @@ void postSaleDocument(PosContext& ctx, const std::string& number) {
         balance += Value::text(due).asFloat() - Value::text(paid).asFloat();
     else
         due = paid;
-    db.execSql("insert into jxc_ysyfk (k_ghskh,a_name,u_sn,k_fkfs,k_sfje,k_yhje,k_qcje,k_ljje,"
-               "k_yfje,k_type,k_djlx,k_djtxt,k_note,k_flag,k_rq,gl_djh) values (" +
-               sqlQuote(customer) + "," + sqlQuote(op) + "," + sqlQuote(salesperson) + "," +
-               sqlQuote(account) + "," + paid + ",0,0," + sqlNumber(balance) + "," + due +
-               ",'kh','XS','商品销售单'," + sqlQuote(note) + ",1," + sqlQuote(date) + "," + n + ")");
+    db.execSql(
+        "insert into jxc_ysyfk (k_ghskh,a_name,u_sn,k_fkfs,k_sfje,k_yhje,k_qcje,k_ljje,"
+        "k_yfje,k_type,k_djlx,k_djtxt,k_note,k_flag,k_rq,gl_djh) values (" +
+        sqlQuote(customer) + "," + sqlQuote(op) + "," + sqlQuote(salesperson) + "," +
+        sqlQuote(account) + "," + paid + ",0,0," + sqlNumber(balance) + "," + due +
+        ",'kh','XS','商品销售单'," + sqlQuote(note) + ",1," + sqlQuote(date) + "," + n + ")");
     recalcBalances(ctx, customer, date);
 
     if (isTrue(p.cs_kp)) {
@@ -269,14 +281,15 @@ void postSaleDocument(PosContext& ctx, const std::string& number) {
             invoiceBalance += Value::text(due).asFloat() - Value::text(invoiced).asFloat();
         else
             due = paid;
-        db.execSql("insert into jxc_fpdjb (fp_ghskh,a_name,u_sn,fp_sfje,fp_qcje,fp_ljje,fp_yfje,"
-                   "fp_kpje,fp_no,fp_type,fp_djlx,fp_djtxt,fp_note,fp_flag,fp_rq,gl_djh,fp_check,"
-                   "fp_checker,fp_chkrq) values (" +
-                   sqlQuote(customer) + "," + sqlQuote(op) + "," + sqlQuote(salesperson) + "," +
-                   paid + ",0," + sqlNumber(invoiceBalance) + "," + due + "," + invoiced + "," +
-                   sqlQuote(invoiceNo) + ",'kh','XS','商品销售单'," + sqlQuote(note) + ",1," +
-                   sqlQuote(date) + "," + n + ",1," + sqlQuote(op) + "," +
-                   sqlQuote(date.substr(0, 10)) + ")");
+        db.execSql(
+            "insert into jxc_fpdjb (fp_ghskh,a_name,u_sn,fp_sfje,fp_qcje,fp_ljje,fp_yfje,"
+            "fp_kpje,fp_no,fp_type,fp_djlx,fp_djtxt,fp_note,fp_flag,fp_rq,gl_djh,fp_check,"
+            "fp_checker,fp_chkrq) values (" +
+            sqlQuote(customer) + "," + sqlQuote(op) + "," + sqlQuote(salesperson) + "," + paid +
+            ",0," + sqlNumber(invoiceBalance) + "," + due + "," + invoiced + "," +
+            sqlQuote(invoiceNo) + ",'kh','XS','商品销售单'," + sqlQuote(note) + ",1," +
+            sqlQuote(date) + "," + n + ",1," + sqlQuote(op) + "," + sqlQuote(date.substr(0, 10)) +
+            ")");
         recalcInvoiceBalances(ctx, customer, date);
     }
 
@@ -285,26 +298,31 @@ void postSaleDocument(PosContext& ctx, const std::string& number) {
 
     db.execSql(
         "insert into jxc_goodslist (gl_flag,gl_djh,gl_kdrq,g_sn,g_name,g_jm,dw_name,gl_dj,gl_sl,"
-        "gl_zje,gl_lr,gl_dzl,u_name,a_name,ck_sn,ck_name,ghs_sn,ghs_name,gg_name,color_name,gl_sysl,"
+        "gl_zje,gl_lr,gl_dzl,u_name,a_name,ck_sn,ck_name,ghs_sn,ghs_name,gg_name,color_name,gl_"
+        "sysl,"
         "gl_fdmc,gl_dqkc,t_yxq,t_ph,t_mjph,gl_kc,gl_pjjj,gl_kczje,gl_checker,gl_chkrq,gl_sqsl,"
         "gl_sqje,gl_bz,gl_note,t_scrq,gl_tax,gl_taxdj,gl_taxje,gl_je,gl_lsj,gl_cbj,gl_zcb,id2,"
         "gl_djh2,t_cfsm,gl_xm,gl_cardno,gl_qxsl,t_cfhm,t_addr,t_mobile,t_yaoshi) select 'xs' as "
         "glflag,b.gl_djh,c.ls_xsrq,b.g_sn,d.g_name+b.g_tmbz+b.t_zp,d.g_jm,d.dw_name,"
         "b.ls_dj/b.g_zhxs,b.ls_zsl,b.ls_zje,b.ls_je-b.ls_zcb as lr,b.ls_dzl,e.u_name,b.a_name,"
         "c.ck_sn,f.ck_name,c.kh_sn,g.kh_name,d.gg_name,d.color_name,b.ls_sl,'',0,b.t_yxq,b.t_ph,"
-        "b.t_mjph,0,d.g_pjjj,0," + sqlQuote(op) + "," + sqlQuote(ctx.clock.now().date()) +
+        "b.t_mjph,0,d.g_pjjj,0," +
+        sqlQuote(op) + "," + sqlQuote(ctx.clock.now().date()) +
         ",0,0,b.ls_bz,c.ls_note,b.t_scrq,b.ls_tax,b.ls_taxdj/b.g_zhxs,b.ls_taxje,b.ls_je,"
         "b.ls_lsj/b.g_zhxs,b.ls_cbj/b.g_zhxs,b.ls_zcb,b.id2,c.gl_djh2,t_cfsm,b.ls_xm,b.ls_cardno,"
         "b.ls_qxsl,b.t_cfhm,b.t_addr,b.t_mobile,t_yaoshi from jxc_lsxssp b,jxc_lsxsd c,jxc_goods "
         "d,jxc_user e,jxc_ckxx f,jxc_khxx g where b.gl_djh=c.gl_djh and b.g_sn=d.g_sn and "
-        "c.u_sn=e.u_sn and c.ck_sn=f.ck_sn and c.kh_sn=g.kh_sn and b.gl_djh=" + n + " order by b.id");
+        "c.u_sn=e.u_sn and c.ck_sn=f.ck_sn and c.kh_sn=g.kh_sn and b.gl_djh=" +
+        n + " order by b.id");
     db.execSql("update jxc_goodslist set gl_lr=gl_je where g_sn='00000000' and gl_djh=" + n);
 
     const std::string ck = sqlQuote(warehouse);
-    db.openSelect("select distinct a.id,a.g_sn,a.g_name,a.gl_sl,a.t_ph,a.t_scrq,a.t_yxq,a.t_mjph,"
-                  "a.gl_cbj,iif(c.ls_cksl=0,c.ls_cksl,c.ls_zsl) as ls_cksl from jxc_goodslist "
-                  "a,jxc_lsxssp c where a.g_sn<>'00000000' and a.gl_djh=c.gl_djh and a.id2=c.id2 "
-                  "and a.g_sn=c.g_sn and a.gl_djh=" + n + " order by a.id");
+    db.openSelect(
+        "select distinct a.id,a.g_sn,a.g_name,a.gl_sl,a.t_ph,a.t_scrq,a.t_yxq,a.t_mjph,"
+        "a.gl_cbj,iif(c.ls_cksl=0,c.ls_cksl,c.ls_zsl) as ls_cksl from jxc_goodslist "
+        "a,jxc_lsxssp c where a.g_sn<>'00000000' and a.gl_djh=c.gl_djh and a.id2=c.id2 "
+        "and a.g_sn=c.g_sn and a.gl_djh=" +
+        n + " order by a.id");
     const int rows = q.recordCount();
     for (q.first(); !q.eof(); q.next()) {
         const std::string goods = q.fieldText("g_sn"), g = sqlQuote(goods);
@@ -318,7 +336,8 @@ void postSaleDocument(PosContext& ctx, const std::string& number) {
                        sqlNumber(-Value::text(delivered).asFloat()) + "," +
                        orZero(q.fieldText("gl_cbj")) + "," + qty + "," + g + "," + ck + "," +
                        sqlNumber(-Value::text(qty).asFloat()) + ")");
-        db.execSql("update jxc_goods set g_kc=g_kc-(" + delivered + "),g_xspl=g_xspl+1 where g_sn=" + g);
+        db.execSql("update jxc_goods set g_kc=g_kc-(" + delivered +
+                   "),g_xspl=g_xspl+1 where g_sn=" + g);
         recalcGoodsList(ctx, q.fieldText("id"));
         if (Value::text(delivered).asFloat() > 0)
             deductBatchStock(ctx, goods, warehouse, qty, q.fieldText("t_yxq"), q.fieldText("t_ph"),
@@ -331,8 +350,10 @@ void postSaleDocument(PosContext& ctx, const std::string& number) {
     openStockMonth(ctx, month);
     refreshStockMonth(ctx, warehouse, month);
 
-    db.openSelect("select a.id2,c.ls_sl from jxc_xssp a,jxc_lsxssp c where a.id2=c.id3 and "
-                  "a.g_sn=c.g_sn and c.gl_djh=" + n + " order by a.id");
+    db.openSelect(
+        "select a.id2,c.ls_sl from jxc_xssp a,jxc_lsxssp c where a.id2=c.id3 and "
+        "a.g_sn=c.g_sn and c.gl_djh=" +
+        n + " order by a.id");
     for (q.first(); !q.eof(); q.next()) {
         const std::string id = q.fieldText("id2");
         db.execSql("update jxc_xssp set ls_cksl=ls_cksl+" + orZero(q.fieldText("ls_sl")) +

@@ -13,8 +13,8 @@ struct PosContext;
 
 // What the payment window hands over.
 struct SaleToPost {
-    std::string number;      // document number
-    std::string amountDue;   // D, the amount due as shown ("yfje")
+    std::string number;     // document number
+    std::string amountDue;  // D, the amount due as shown ("yfje")
     // Tenders: cash, stored-value card, bank card, medical-insurance card, WeChat, Alipay.
     double cash = 0, card = 0, bank = 0, insurance = 0, wechat = 0, alipay = 0;
     double roundingOff = 0;  // M
@@ -23,8 +23,8 @@ struct SaleToPost {
     // Customer and optical data (trimmed by the caller).
     std::string customerName, customerPhone;
     std::array<std::string, 10> optical;  // qjz qjy zjz zjy zxz zxy jzslz jzsly tj add
-    std::string purpose;     // 用途
-    std::string pickupDate;  // yyyy-MM-dd
+    std::string purpose;                  // 用途
+    std::string pickupDate;               // yyyy-MM-dd
     std::string opticalRemark;
     // The sales screen's boxes.
     std::string warehouse;    // ck_sn
@@ -48,7 +48,7 @@ void postSaleDocument(PosContext& ctx, const std::string& number);
 
 // A sale the posting refuses (the message says why).
 class PostingRefused : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

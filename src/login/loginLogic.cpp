@@ -14,7 +14,6 @@
 
 namespace pos {
 
-
 ComboItems loginOperators(PosContext& ctx) {
     try {
         return fillCodeComboWhere(ctx, "jxc_admin", "a_name", "a_sn", "id", "where a_jyt=0", "");

@@ -25,7 +25,6 @@ constexpr const char* kNarcoticNote = "已实名登记，可以销售。";
 constexpr const char* kPrescriptionNote = "已出具处方，可以销售。";
 constexpr const char* kNoExpiry = "0000-00";
 
-
 // The stored form of a registration field: what the line and the sale keep.
 std::string registrationField(const std::string& typed) { return safeText(trimBlanks(typed)); }
 

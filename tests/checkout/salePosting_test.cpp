@@ -1,7 +1,8 @@
+#include "checkout/salePosting.h"
+
 #include <gtest/gtest.h>
 
 #include "checkout/customerDisplay.h"
-#include "checkout/salePosting.h"
 #include "database/dbError.h"
 #include "sales/lineChecks.h"
 #include "sales/saleScreen.h"
@@ -11,12 +12,12 @@ namespace pos::test {
 namespace {
 
 class NoRegistration : public RegistrationPrompt {
-public:
+  public:
     BuyerRegistration ask() override { return {}; }
 };
 
 class SalePostingTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         loadSystemParameters(store.ctx, {});
         ASSERT_EQ(ResetOutcome::Ready, screen.setInitValue(""));
@@ -39,12 +40,12 @@ protected:
     // Row counts of every table a posting writes.
     std::string counts() {
         std::string r;
-        for (const char* t : {"jxc_posxsd", "jxc_posxssp", "jxc_lsxsd", "jxc_lsxssp", "jxc_xjyh",
-                              "jxc_ysyfk", "jxc_goodslist", "jxc_kcsp", "jxc_tkc", "jxc_log",
-                              "jxc_kcjs"})
+        for (const char* t :
+             {"jxc_posxsd", "jxc_posxssp", "jxc_lsxsd", "jxc_lsxssp", "jxc_xjyh", "jxc_ysyfk",
+              "jxc_goodslist", "jxc_kcsp", "jxc_tkc", "jxc_log", "jxc_kcjs"})
             r += std::string(t) + "=" + v(std::string("select count(*) from ") + t) + " ";
-        r += "stock=" + v("select sum(kc_sl) from jxc_kcsp") + " batches=" +
-             v("select sum(t_sl) from jxc_tkc");
+        r += "stock=" + v("select sum(kc_sl) from jxc_kcsp") +
+             " batches=" + v("select sum(t_sl) from jxc_tkc");
         return r;
     }
 
@@ -158,7 +159,8 @@ TEST_F(SalePostingTest, AFailureLateInThePostingLeavesNothing) {
     EXPECT_EQ("2", v("select count(*) from jxc_lsxssp where gl_djh='" + screen.saleNumber + "'"));
     postSale(store.ctx, sale(100));
     EXPECT_EQ("1", v("select count(*) from jxc_posxsd where gl_djh='" + screen.saleNumber + "'"));
-    EXPECT_EQ("2", v("select count(*) from jxc_goodslist where gl_djh='" + screen.saleNumber + "'"));
+    EXPECT_EQ("2",
+              v("select count(*) from jxc_goodslist where gl_djh='" + screen.saleNumber + "'"));
 }
 
 TEST_F(SalePostingTest, AHeaderWithoutSalespersonIsRefused) {

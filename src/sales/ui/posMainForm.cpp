@@ -15,7 +15,9 @@
 #include <map>
 
 #include "app/makerInfo.h"
+#include "checkout/ui/posxs_fk.h"
 #include "common/operationLog.h"
+#include "common/textGuards.h"
 #include "common/ui/numberFormatting.h"
 #include "database/dataModule.h"
 #include "database/posContext.h"
@@ -26,6 +28,9 @@
 #include "login/ui/login.h"
 #include "login/ui/pwdmodi.h"
 #include "platform/clock.h"
+#include "platform/messages.h"
+#include "sales/lineChecks.h"
+#include "sales/ui/keyCodes.h"
 #include "sales/ui/poskey.h"
 #include "sales/ui/posxs_cfy.h"
 #include "sales/ui/skinApplier.h"
@@ -213,6 +218,7 @@ void TF_PosMainForm::buildLayout() {
     linesModel = new QueryModel(ctx_.db.Q_Posxs, kSaleColumns, this);
     cxGrid2->setModel(linesModel);
     cxGrid2->verticalHeader()->setFixedWidth(40);
+    cxGrid2->installEventFilter(this);
     cxGrid2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(cxGrid2->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& i) { linesModel->setMarkedRow(i.row()); });
@@ -410,6 +416,14 @@ bool TF_PosMainForm::eventFilter(QObject* watched, QEvent* event) {
         int k = static_cast<QKeyEvent*>(event)->key();
         return k == Qt::Key_Return || k == Qt::Key_Enter;
     }();
+    if (event->type() == QEvent::KeyPress && (watched == tbh || watched == cxGrid2)) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const int code = virtualKeyCode(key->key(), key->modifiers());
+        if (code != 0 && keys_.functionOfKey(code) == "付款结账") {
+            payKey();
+            return true;
+        }
+    }
     if (watched == tbh) {
         if (event->type() == QEvent::FocusIn) {
             RzPanel_Goods->hide();
@@ -557,7 +571,53 @@ void TF_PosMainForm::setShortcutKeys() {
 }
 
 void TF_PosMainForm::posFk() {
-    // The payment window comes with the checkout.
+    const std::string& number = sale_.saleNumber;
+    std::string refusal = checkMaxQty(ctx_, number);
+    if (!refusal.empty()) {
+        ctx_.messages.inform(refusal);
+        return;
+    }
+    refusal = checkBatchStock(ctx_, number, sale_.warehouseCode(), "XS");
+    if (!refusal.empty()) {
+        if (!isTrue(ctx_.params.cs_kc)) {
+            ctx_.messages.inform(refusal);
+            return;
+        }
+        if (ctx_.messages.askYesNo(refusal) != Answer::Yes) return;
+    }
+    // The cash drawer opens here when the shop wants it; the drawer comes with the devices.
+    if (!payment_) payment_ = new TF_Posxs_Fk(ctx_, this);  // kept for the run
+    PaymentContext sale;
+    sale.number = number;
+    sale.total = sale_.total;
+    sale.memberNumber = sale_.member.number;
+    sale.memberName = sale_.member.name;
+    sale.memberMobile = sale_.member.mobile;
+    std::copy(std::begin(sale_.member.eyeTest), std::end(sale_.member.eyeTest),
+              sale.optical.begin());
+    sale.warehouse = sale_.warehouseCode();
+    sale.salesperson = getComboValue(sale_.guides, sale_.guide);
+    auto staff = [](QComboBox* box, std::string& name, std::string& code) {
+        name = box->currentText().toStdString();
+        code = box->currentData().toString().toStdString();
+    };
+    staff(comYg, sale.optometristName, sale.optometristCode);
+    staff(comJg, sale.processorName, sale.processorCode);
+    staff(comXs, sale.sellerName, sale.sellerCode);
+    // A posted sale is in the books: the screen moves on whatever follows.
+    if (payment_->settle(sale)) setInitValue("");
+}
+
+void TF_PosMainForm::payKey() {
+    if (!sale_.hasLines() || !ctx_.session.payKeyBusy.empty()) return;
+    ctx_.session.payKeyBusy = "1";
+    try {
+        posFk();
+    } catch (...) {
+        ctx_.session.payKeyBusy.clear();
+        throw;
+    }
+    ctx_.session.payKeyBusy.clear();
 }
 
 void TF_PosMainForm::keyPressEvent(QKeyEvent* e) {

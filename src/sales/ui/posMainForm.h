@@ -20,6 +20,7 @@ struct PosContext;
 class QueryModel;
 class GridFooterBar;
 class QtRegistrationPrompt;
+class TF_Posxs_Fk;
 
 // The sales window, the terminal's main window. Created hidden; startRun()
 // applies the first skin, runs the login and the start-up sequence, which
@@ -106,6 +107,7 @@ class TF_PosMainForm : public QMainWindow, public SalesWindowSetup {
     void changePassword();
     void setShortcutKeys();
     void posFk();
+    void payKey();
     // Shows the state of the sale: header, grid, footer, totals, status.
     void refresh();
     void fitSaleColumns();
@@ -116,6 +118,7 @@ class TF_PosMainForm : public QMainWindow, public SalesWindowSetup {
     SaleScreen sale_;
     KeyTable keys_;
     std::unique_ptr<QtRegistrationPrompt> registration_;
+    TF_Posxs_Fk* payment_ = nullptr;
     QTimer clockTimer_;
     bool leaving_ = false;
 };
