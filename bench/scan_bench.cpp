@@ -162,7 +162,7 @@ pos::LocalDateTime today(int hour) {
 int main(int argc, char** argv) {
     std::string storePath;
     int goods = pos::kBigStoreGoods;
-    int scans = 500;
+    int scans = 300;
     bool trace = false;
     std::vector<std::string> fragments;
     for (int i = 1; i < argc; ++i) {
@@ -267,6 +267,13 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "the sales screen did not get ready\n");
             return 1;
         }
+        // The working lines of this sale; left over only by an interrupted run.
+        const std::string working = "delete from jxc_lsxssp where gl_djh='" + screen.saleNumber +
+                                    "' and a_name='" + session.operatorName + "'";
+        if (screen.hasLines()) {
+            db.execSql(working);
+            screen.openGridViewData(screen.saleNumber);
+        }
         for (int i = 0; i < 20; ++i)
             if (screen.setFilterGoods(barcode(), prompt) != pos::LookupOutcome::Added) {
                 std::fprintf(stderr, "a scan of the starting sale was not added\n");
@@ -364,22 +371,30 @@ int main(int argc, char** argv) {
         }
 
         if (trace) {
-            // The statements of a scan in order, averaged over further scans.
-            counter.tracing = true;
-            Series traced;
-            for (int i = 0; i < 100; ++i) scan(traced);
-            counter.tracing = false;
-            std::printf(
-                "\nStatements of a scan (average and largest of 100 scans; the "
-                "deletion after each scan included)\n");
-            for (size_t i = 0; i < counter.steps.size(); ++i) {
-                const auto& s = counter.steps[i];
-                if (!s.runs) continue;
-                std::string sql = s.sql.size() > 150 ? s.sql.substr(0, 147) + "..." : s.sql;
-                std::printf("  %2zu %7.3f ms %7.3f ms  %s\n", i + 1, s.totalMs / s.runs, s.maxMs,
-                            sql.c_str());
-            }
+            // The statements of a lookup in order, averaged over further runs.
+            auto traced = [&](const char* what, int runs, const std::function<void()>& run) {
+                counter.steps.clear();
+                counter.tracing = true;
+                for (int i = 0; i < runs; ++i) run();
+                counter.tracing = false;
+                std::printf("\nStatements of %s (average and largest of %d runs)\n", what, runs);
+                for (size_t i = 0; i < counter.steps.size(); ++i) {
+                    const auto& s = counter.steps[i];
+                    if (!s.runs) continue;
+                    std::string sql = s.sql.size() > 150 ? s.sql.substr(0, 147) + "..." : s.sql;
+                    std::printf("  %2zu %8.3f ms %8.3f ms  %s\n", i + 1, s.totalMs / s.runs,
+                                s.maxMs, sql.c_str());
+                }
+            };
+            Series ignored;
+            traced("a scan, then the deletion of its line", 100, [&] { scan(ignored); });
+            traced(("a partial name search '" + fragments.front() + "'").c_str(), 10, [&] {
+                counter.statements = 0;
+                screen.setFilterGoods(fragments.front(), prompt);
+                messages.clear();
+            });
         }
+        db.execSql(working);
         db.backend().close();
     }
     if (!tempDir.empty()) std::filesystem::remove_all(tempDir);

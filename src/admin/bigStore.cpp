@@ -386,11 +386,6 @@ class Insert {
     int col_ = 0;
 };
 
-struct Operator {
-    const char* name;
-    int share;  // percent of the sales
-};
-
 // One year of posted retail sales of the walk-in customer: `docs` sales,
 // kLinesPerGoods × goods lines in all.
 void writeSales(Store& store, Rng& r, std::vector<Goods>& goods, long long today) {

@@ -166,9 +166,13 @@ LookupOutcome SaleScreen::setFilterGoods(const std::string& key, RegistrationPro
     }
     if (goods.isEmpty()) {
         const std::string like = sqlQuote("%" + key + "%");
+        // Only the columns the pick list shows and a line needs: a broad fragment
+        // lists thousands of batches, and every goods column would cost time.
         db.openSql(goods,
-                   "select distinct a.*,c.t_yxq,c.t_ph,c.t_scrq,c.t_mjph,c.t_sl,a.dw_name as "
-                   "dwname,a.g_sptm as sptm from jxc_goods a,jxc_tkc c where a.g_sn=c.g_sn and "
+                   "select distinct a.g_sn,a.g_name,a.gg_name,a.color_name,a.g_sccs,a.g_sj,"
+                   "a.g_lsj,a.g_dzll,a.g_xzsl,a.g_iscf,a.hj_name,c.t_yxq,c.t_ph,c.t_scrq,c.t_mjph,"
+                   "c.t_sl,a.dw_name as dwname,a.g_sptm as sptm from jxc_goods a,jxc_tkc c where "
+                   "a.g_sn=c.g_sn and "
                    "a.g_sn<>'00000000' and a.g_jy=0 and c.ck_sn=" +
                        W + " and (a.g_sn like " + like + " or a.g_name like " + like +
                        " or a.g_jm like " + like + " or a.g_sptm like " + like + ") " +

@@ -452,7 +452,6 @@ CREATE TABLE jxc_tkc (
     t_sl   REAL DEFAULT 0                  -- quantity, base units
 );
 CREATE INDEX ix_tkc_goods_ck ON jxc_tkc (g_sn, ck_sn, t_yxq);
-CREATE INDEX ix_tkc_ck ON jxc_tkc (ck_sn);
 
 -- goods movement ledger with running stock, moving average cost and stock value
 CREATE TABLE jxc_goodslist (
