@@ -16,6 +16,14 @@ namespace pos {
 
 namespace {
 
+// A running balance is written only where it changes: rows of the same day
+// before the new one keep theirs, and a busy day would otherwise rewrite
+// thousands of rows for every sale. The figures that result are the same.
+bool changed(const Query& q, const char* column, double value) {
+    const Value old = q.field(column);
+    return old.isNull() || old.asText() != sqlNumber(value);
+}
+
 // The pseudo goods code of the warehouse placeholder rows.
 const char* const kPlaceholderGoods = "00000000";
 
@@ -196,7 +204,9 @@ void recalcBalances(PosContext& ctx, const std::string& customer, const std::str
     for (q.first(); !q.eof(); q.next()) {
         balance =
             balance + q.fieldFloat("k_qcje") + q.fieldFloat("k_yfje") - q.fieldFloat("k_sfje");
-        db.execSql("update jxc_ysyfk set k_ljje=" + sqlNumber(balance) + " where id=" + rowId(q));
+        if (changed(q, "k_ljje", balance))
+            db.execSql("update jxc_ysyfk set k_ljje=" + sqlNumber(balance) +
+                       " where id=" + rowId(q));
     }
     q.close();
     db.execSql("update jxc_khxx set kh_lwje=" + sqlNumber(balance) + " where kh_sn=" + c);
@@ -226,7 +236,9 @@ void recalcInvoiceBalances(PosContext& ctx, const std::string& customer, const s
     for (q.first(); !q.eof(); q.next()) {
         balance =
             q.fieldFloat("fp_qcje") + balance + q.fieldFloat("fp_yfje") - q.fieldFloat("fp_kpje");
-        db.execSql("update jxc_fpdjb set fp_ljje=" + sqlNumber(balance) + " where id=" + rowId(q));
+        if (changed(q, "fp_ljje", balance))
+            db.execSql("update jxc_fpdjb set fp_ljje=" + sqlNumber(balance) +
+                       " where id=" + rowId(q));
     }
     q.close();
 }
@@ -247,7 +259,9 @@ void recalcCashJournal(PosContext& ctx, const std::string& account, const std::s
                       " order by xj_rq,id");
     for (q.first(); !q.eof(); q.next()) {
         balance = balance + q.fieldFloat("xj_je");
-        db.execSql("update jxc_xjyh set xj_ljje=" + sqlNumber(balance) + " where id=" + rowId(q));
+        if (changed(q, "xj_ljje", balance))
+            db.execSql("update jxc_xjyh set xj_ljje=" + sqlNumber(balance) +
+                       " where id=" + rowId(q));
     }
 }
 
@@ -295,8 +309,9 @@ void recalcGoodsList(PosContext& ctx, const std::string& id) {
         const double d = q.fieldFloat("gl_dj");
         const std::string flag = q.fieldText("gl_flag");
         const std::string rid = rowId(q);
-        db.execSql("update jxc_goodslist set gl_sqsl=" + Qt + ",gl_sqje=" + Vt +
-                   " where id=" + rid);
+        if (q.fieldText("gl_sqsl") != Qt || q.fieldText("gl_sqje") != Vt)
+            db.execSql("update jxc_goodslist set gl_sqsl=" + Qt + ",gl_sqje=" + Vt +
+                       " where id=" + rid);
 
         // 4. The running quantity; inbound rows also give the stock and value
         // the average cost is taken over, in absolute values when the inbound
@@ -330,8 +345,9 @@ void recalcGoodsList(PosContext& ctx, const std::string& id) {
         V = Q == 0 ? 0 : ledgerRound(P * Q, amountDecimals);
 
         // 8.
-        db.execSql("update jxc_goodslist set gl_pjjj=" + sqlNumber(P) + ",gl_kc=" + sqlNumber(Q) +
-                   ",gl_kczje=" + sqlNumber(V) + " where id=" + rid);
+        if (changed(q, "gl_pjjj", P) || changed(q, "gl_kc", Q) || changed(q, "gl_kczje", V))
+            db.execSql("update jxc_goodslist set gl_pjjj=" + sqlNumber(P) +
+                       ",gl_kc=" + sqlNumber(Q) + ",gl_kczje=" + sqlNumber(V) + " where id=" + rid);
         Qt = sqlNumber(Q);
         Vt = sqlNumber(V);
     }
