@@ -15,6 +15,7 @@
 #include <map>
 
 #include "app/makerInfo.h"
+#include "checkout/cashDrawer.h"
 #include "checkout/ui/posxs_fk.h"
 #include "common/operationLog.h"
 #include "common/textGuards.h"
@@ -585,7 +586,7 @@ void TF_PosMainForm::posFk() {
         }
         if (ctx_.messages.askYesNo(refusal) != Answer::Yes) return;
     }
-    // The cash drawer opens here when the shop wants it; the drawer comes with the devices.
+    if (isTrue(ctx_.params.pos_dkqx)) openQx(ctx_);
     if (!payment_) payment_ = new TF_Posxs_Fk(ctx_, this);  // kept for the run
     PaymentContext sale;
     sale.number = number;

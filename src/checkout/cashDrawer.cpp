@@ -1,0 +1,7 @@
+#include "checkout/cashDrawer.h"
+
+namespace pos {
+
+void openQx(PosContext&) {}
+
+}  // namespace pos
