@@ -609,6 +609,29 @@ void nameExpressions(Level& L) {
     L.insert(L.begin() + static_cast<long>(b), list.begin(), list.end());
 }
 
+// '%text%' with no other wildcard in the text.
+bool containsPattern(const std::string& p) {
+    return p.size() >= 3 && p.front() == '%' && p.back() == '%' &&
+           p.find_first_of("%_", 1) == p.size() - 1;
+}
+
+// name jet_like_contains ?N → jet_contains(name, ?N)
+void rewriteContains(Level& L) {
+    for (Node& n : L)
+        if (n.group) rewriteContains(n.kids);
+    for (size_t i = 0; i < L.size(); ++i) {
+        if (!isWord(L[i], "jet_like_contains") || i == 0 || i + 1 >= L.size()) continue;
+        size_t b = i - 1;  // the name, qualified or not
+        if (b >= 2 && isOp(L[b - 1], ".")) b -= 2;
+        Level args(L.begin() + static_cast<long>(b), L.begin() + static_cast<long>(i));
+        args.push_back(op(","));
+        args.push_back(L[i + 1]);
+        L.erase(L.begin() + static_cast<long>(b), L.begin() + static_cast<long>(i + 2));
+        L.insert(L.begin() + static_cast<long>(b), {word("jet_contains"), group(args)});
+        i = b;
+    }
+}
+
 bool isDml(const std::vector<Token>& toks) {
     for (const Token& t : toks) {
         if (isOp(t, "(")) continue;
@@ -644,7 +667,18 @@ Shape shapeOf(std::string_view sql) {
         if (t.kind == Kind::Number &&
             (byClause.back() || (i > 0 && isWord(s.tokens[i - 1], "top"))))
             continue;
-        s.params.push_back(literalValue(t));
+        // `name like '%text%'` (a plain "contains"): SQLite's LIKE walks the
+        // pattern character by character, which a search over every goods name
+        // cannot afford; jet_contains finds the text directly. Other patterns
+        // keep LIKE, whose prefix form can use an index.
+        if (t.kind == Kind::String && containsPattern(t.text) && i >= 2 &&
+            isWord(s.tokens[i - 1], "like") && s.tokens[i - 2].kind == Kind::Word &&
+            !isKeyword(s.tokens[i - 2])) {
+            s.tokens[i - 1] = Token{Kind::Word, "jet_like_contains"};
+            s.params.push_back(Value::text(t.text.substr(1, t.text.size() - 2)));
+        } else {
+            s.params.push_back(literalValue(t));
+        }
         t = Token{Kind::Param, "?" + std::to_string(s.params.size())};
     }
     for (const Token& t : s.tokens) {
@@ -665,6 +699,7 @@ Translation translate(const std::vector<Token>& tokens) {
     Level L = buildLevel(tokens, i, false);
     Translation t;
     rewriteJoinedUpdate(L);
+    rewriteContains(L);
     nameExpressions(L);
     rewriteTopIn(L, true, t.hiddenColumns);
     rewriteArithmetic(L);

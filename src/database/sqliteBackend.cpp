@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -76,6 +77,31 @@ void jetAdd(sqlite3_context* ctx, int, sqlite3_value** argv) {
         sqlite3_result_int64(ctx, sqlite3_value_int64(argv[0]) + sqlite3_value_int64(argv[1]));
     else
         sqlite3_result_double(ctx, a + b);
+}
+
+// jet_contains(text, needle): whether the text contains the needle, ignoring
+// the case of Latin letters as LIKE does; null text gives null.
+void jetContains(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    std::string_view text(reinterpret_cast<const char*>(sqlite3_value_text(argv[0])),
+                          static_cast<size_t>(sqlite3_value_bytes(argv[0])));
+    std::string_view needle(reinterpret_cast<const char*>(sqlite3_value_text(argv[1])),
+                            static_cast<size_t>(sqlite3_value_bytes(argv[1])));
+    auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    bool letters = false;
+    for (char c : needle) letters = letters || (fold(c) >= 'a' && fold(c) <= 'z');
+    bool found;
+    if (!letters) {
+        found = text.find(needle) != std::string_view::npos;
+    } else {
+        auto it = std::search(text.begin(), text.end(), needle.begin(), needle.end(),
+                              [&](char a, char b) { return fold(a) == fold(b); });
+        found = it != text.end() || needle.empty();
+    }
+    sqlite3_result_int(ctx, found ? 1 : 0);
 }
 
 const Clock& clockOf(sqlite3_context* ctx) {
@@ -194,6 +220,7 @@ void SqliteBackend::open(const std::string& path) {
     const int det = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
     void* clock = const_cast<Clock*>(&clock_);
     sqlite3_create_function(db_, "jet_add", 2, det, nullptr, jetAdd, nullptr, nullptr);
+    sqlite3_create_function(db_, "jet_contains", 2, det, nullptr, jetContains, nullptr, nullptr);
     sqlite3_create_function(db_, "date", 0, utf8, clock, jetDate, nullptr, nullptr);
     sqlite3_create_function(db_, "now", 0, utf8, clock, jetNow, nullptr, nullptr);
     sqlite3_create_function(db_, "datediff", 3, det, nullptr, jetDateDiff, nullptr, nullptr);
