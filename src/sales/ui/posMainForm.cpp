@@ -30,10 +30,12 @@
 #include "login/ui/pwdmodi.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
+#include "sales/heldSales.h"
 #include "sales/lineChecks.h"
 #include "sales/ui/keyCodes.h"
 #include "sales/ui/poskey.h"
 #include "sales/ui/posxs_cfy.h"
+#include "sales/ui/posxs_jg.h"
 #include "sales/ui/skinApplier.h"
 
 namespace pos {
@@ -126,6 +128,7 @@ void TF_PosMainForm::buildLayout() {
     btnMenu->setPopupMode(QToolButton::InstantPopup);
     btnMenu->setMinimumWidth(96);
     auto* menu = new QMenu(btnMenu);
+    menu->addAction("挂账查询(&R)", this, &TF_PosMainForm::recallHeld);
     menu->addAction("快捷键设置(&N)", this, &TF_PosMainForm::setShortcutKeys);
     menu->addAction("修改密码(&P)", this, &TF_PosMainForm::changePassword);
     menu->addSeparator();
@@ -420,8 +423,17 @@ bool TF_PosMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && (watched == tbh || watched == cxGrid2)) {
         auto* key = static_cast<QKeyEvent*>(event);
         const int code = virtualKeyCode(key->key(), key->modifiers());
-        if (code != 0 && keys_.functionOfKey(code) == "付款结账") {
+        const std::string function = code == 0 ? std::string() : keys_.functionOfKey(code);
+        if (function == "付款结账") {
             payKey();
+            return true;
+        }
+        if (function == "挂单") {
+            holdSale();
+            return true;
+        }
+        if (function == "解挂") {
+            recallHeld();
             return true;
         }
     }
@@ -607,6 +619,31 @@ void TF_PosMainForm::posFk() {
     staff(comXs, sale.sellerName, sale.sellerCode);
     // A posted sale is in the books: the screen moves on whatever follows.
     if (payment_->settle(sale)) setInitValue("");
+}
+
+void TF_PosMainForm::holdSale() {
+    tbh->clear();
+    if (sale_.hasLines()) posGD(ctx_, sale_, [this] { setInitValue(""); });
+    refresh();
+    tbh->setFocus();
+}
+
+void TF_PosMainForm::recallHeld() {
+    tbh->clear();
+    RecallOutcome outcome = posJG(ctx_, sale_, [this] {
+        if (!heldSales_) heldSales_ = new TF_Posxs_Jg(ctx_, sale_, this);  // kept for the run
+        return heldSales_->exec() == QDialog::Accepted;
+    });
+    if (outcome != RecallOutcome::Refused) {
+        const bool member = outcome == RecallOutcome::MemberPanel;
+        RzPanel_Bottom->show();
+        RzPanel_Bottom1->setVisible(member);
+        RzPanel_Bottom2->setVisible(!member);
+        btnHelp1->setVisible(!member);
+        btnHelp2->hide();
+    }
+    refresh();
+    tbh->setFocus();
 }
 
 void TF_PosMainForm::payKey() {

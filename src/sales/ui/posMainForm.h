@@ -21,6 +21,7 @@ class QueryModel;
 class GridFooterBar;
 class QtRegistrationPrompt;
 class TF_Posxs_Fk;
+class TF_Posxs_Jg;
 
 // The sales window, the terminal's main window. Created hidden; startRun()
 // applies the first skin, runs the login and the start-up sequence, which
@@ -108,6 +109,8 @@ class TF_PosMainForm : public QMainWindow, public SalesWindowSetup {
     void setShortcutKeys();
     void posFk();
     void payKey();
+    void holdSale();
+    void recallHeld();
     // Shows the state of the sale: header, grid, footer, totals, status.
     void refresh();
     void fitSaleColumns();
@@ -119,6 +122,7 @@ class TF_PosMainForm : public QMainWindow, public SalesWindowSetup {
     KeyTable keys_;
     std::unique_ptr<QtRegistrationPrompt> registration_;
     TF_Posxs_Fk* payment_ = nullptr;
+    TF_Posxs_Jg* heldSales_ = nullptr;
     QTimer clockTimer_;
     bool leaving_ = false;
 };
