@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontDialog>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -19,6 +20,7 @@
 #include "checkout/ui/posxs_fk.h"
 #include "common/operationLog.h"
 #include "common/textGuards.h"
+#include "common/ui/currencyEdit.h"
 #include "common/ui/numberFormatting.h"
 #include "database/dataModule.h"
 #include "database/posContext.h"
@@ -30,6 +32,9 @@
 #include "login/ui/pwdmodi.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
+#include "platform/programDir.h"
+#include "returns/supervisor.h"
+#include "returns/ui/posxs_login.h"
 #include "sales/heldSales.h"
 #include "sales/lineChecks.h"
 #include "sales/ui/keyCodes.h"
@@ -37,6 +42,7 @@
 #include "sales/ui/posxs_cfy.h"
 #include "sales/ui/posxs_jg.h"
 #include "sales/ui/skinApplier.h"
+#include "sales/ui/xtsd.h"
 
 namespace pos {
 
@@ -110,6 +116,7 @@ TF_PosMainForm::TF_PosMainForm(PosContext& ctx, QWidget* parent)
     : QMainWindow(parent), ctx_(ctx), sale_(ctx, display_) {
     buildLayout();
     registration_ = std::make_unique<QtRegistrationPrompt>(ctx_, this);
+    supervisor_ = std::make_unique<QtSupervisorPrompt>(ctx_, this);
     connect(&clockTimer_, &QTimer::timeout, this, &TF_PosMainForm::tickClock);
     hide();
 }
@@ -128,10 +135,34 @@ void TF_PosMainForm::buildLayout() {
     btnMenu->setPopupMode(QToolButton::InstantPopup);
     btnMenu->setMinimumWidth(96);
     auto* menu = new QMenu(btnMenu);
-    menu->addAction("挂账查询(&R)", this, &TF_PosMainForm::recallHeld);
+    auto authorised = [this](const char* caption, const char* what) {
+        if (askSupervisor(ctx_, *supervisor_, caption)) notYet(what);
+        clearSupervisor(ctx_.session);
+    };
+    menu->addAction("商品列表字体设置(&L)", this, &TF_PosMainForm::setGridFont);
+    menu->addAction("打印当前收银员明细(&M)", this, [this] { notYet("打印当前收银员明细"); });
     menu->addAction("快捷键设置(&N)", this, &TF_PosMainForm::setShortcutKeys);
+    menu->addAction("打印设置(&O)", this, [this] { notYet("打印设置"); });
     menu->addAction("修改密码(&P)", this, &TF_PosMainForm::changePassword);
-    menu->addSeparator();
+    menu->addAction("补打小票(&Q)", this, [this] { notYet("补打小票"); });
+    menu->addAction("挂账查询(&R)", this, &TF_PosMainForm::recallHeld);
+    menu->addAction("兑换赠品(&S)", this, [this] { notYet("兑换赠品"); });
+    menu->addAction("增加会员(&T)", this, [this] { notYet("增加会员"); });
+    menu->addAction("会员充值(&U)", this, [this] {
+        if (sale_.member.number.empty())
+            ctx_.messages.inform("请先选中会员，然后才能充值！");
+        else
+            notYet("会员充值");
+    });
+    menu->addAction("入款(&V)", this, [=] { authorised(kCashInAuthorisation, "入款"); });
+    menu->addAction("出款(&W)", this, [=] { authorised(kCashOutAuthorisation, "出款"); });
+    menu->addAction("顾客退货(&X)", this, [=] { authorised(kReturnAuthorisation, "顾客退货"); });
+    menu->addAction("换班(&Y)", this, [this] {
+        if (sale_.hasLines())
+            ctx_.messages.inform("系统处于销售状态，不能换班！");
+        else
+            notYet("换班");
+    });
     menu->addAction("退出(&Z)", this, &QWidget::close);
     btnMenu->setMenu(menu);
     auto* strip = new QHBoxLayout;
@@ -296,6 +327,61 @@ void TF_PosMainForm::buildLayout() {
     });
     btnHelp2->hide();
 
+    // 8. The line edit panel and the goods picture float over the grid.
+    RzPanel_Spsl = new QFrame(central);
+    RzPanel_Spsl->setFrameShape(QFrame::Panel);
+    RzPanel_Spsl->setFrameShadow(QFrame::Raised);
+    RzPanel_Spsl->setAutoFillBackground(true);
+    auto* edit = new QGridLayout(RzPanel_Spsl);
+    spName = new QLabel(RzPanel_Spsl);
+    spName->setWordWrap(true);
+    spyj = new CurrencyEdit(RzPanel_Spsl);
+    spyj->setReadOnly(true);
+    spdj = new CurrencyEdit(RzPanel_Spsl);
+    chkDj = new QCheckBox("永久改变该商品的价格(F7)", RzPanel_Spsl);
+    dzl = new CurrencyEdit(RzPanel_Spsl);
+    dzl->setDecimals(4);
+    chkZdzk = new QCheckBox("整单折扣(F8)", RzPanel_Spsl);
+    spSl = new QLabel(RzPanel_Spsl);
+    xsl = new CurrencyEdit(RzPanel_Spsl);
+    btnSave = new QPushButton("确定(F5)", RzPanel_Spsl);
+    btnExit = new QPushButton("退出(Esc)", RzPanel_Spsl);
+    int r = 0;
+    edit->addWidget(caption("商品名称：", RzPanel_Spsl), r, 0);
+    edit->addWidget(spName, r++, 1);
+    edit->addWidget(caption("商品原价：", RzPanel_Spsl), r, 0);
+    edit->addWidget(spyj, r++, 1);
+    edit->addWidget(caption("商品单价：", RzPanel_Spsl), r, 0);
+    edit->addWidget(spdj, r++, 1);
+    edit->addWidget(chkDj, r++, 0, 1, 2);
+    edit->addWidget(caption("折  扣  率：", RzPanel_Spsl), r, 0);
+    edit->addWidget(dzl, r++, 1);
+    edit->addWidget(chkZdzk, r++, 0, 1, 2);
+    edit->addWidget(caption("原  数  量：", RzPanel_Spsl), r, 0);
+    edit->addWidget(spSl, r++, 1);
+    edit->addWidget(caption("新  数  量：", RzPanel_Spsl), r, 0);
+    edit->addWidget(xsl, r++, 1);
+    auto* panelButtons = new QHBoxLayout;
+    panelButtons->addWidget(btnSave);
+    panelButtons->addWidget(btnExit);
+    edit->addLayout(panelButtons, r, 0, 1, 2);
+    RzPanel_Spsl->setFixedSize(280, 320);
+    RzPanel_Spsl->hide();
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{spyj, spdj, chkDj, dzl, chkZdzk, xsl, btnSave, btnExit})
+        w->installEventFilter(this);
+    connect(btnSave, &QPushButton::clicked, this, &TF_PosMainForm::btnSaveClick);
+    connect(btnExit, &QPushButton::clicked, this, &TF_PosMainForm::btnExitClick);
+    connect(cxGrid2, &QTableView::pressed, this, [this] { RzPanel_Spsl->hide(); });
+
+    Image_Pic = new QLabel(central);
+    Image_Pic->setFrameShape(QFrame::Box);
+    Image_Pic->setAlignment(Qt::AlignCenter);
+    Image_Pic->setAutoFillBackground(true);
+    Image_Pic->setFixedSize(220, 320);
+    Image_Pic->installEventFilter(this);
+    Image_Pic->hide();
+
     setCentralWidget(central);
 
     // 7. Status bar.
@@ -420,26 +506,34 @@ bool TF_PosMainForm::eventFilter(QObject* watched, QEvent* event) {
         int k = static_cast<QKeyEvent*>(event)->key();
         return k == Qt::Key_Return || k == Qt::Key_Enter;
     }();
-    if (event->type() == QEvent::KeyPress && (watched == tbh || watched == cxGrid2)) {
+    if (watched == Image_Pic && event->type() == QEvent::MouseButtonPress) {
+        Image_Pic->hide();
+        return true;
+    }
+    if (event->type() == QEvent::KeyRelease && RzPanel_Spsl->isVisible() && panel_) {
+        // The rate and the discounted price follow each other as they are typed.
+        if (watched == dzl) {
+            panel_->rate = dzl->value();
+            rateEdited(*panel_);
+            spdj->setValue(panel_->price);
+        } else if (watched == spdj) {
+            panel_->price = spdj->value();
+            priceEdited(*panel_);
+            dzl->setValue(panel_->rate);
+        }
+    }
+    if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        const int code = virtualKeyCode(key->key(), key->modifiers());
-        const std::string function = code == 0 ? std::string() : keys_.functionOfKey(code);
-        if (function == "付款结账") {
-            payKey();
-            return true;
-        }
-        if (function == "挂单") {
-            holdSale();
-            return true;
-        }
-        if (function == "解挂") {
-            recallHeld();
+        if (RzPanel_Spsl->isVisible()) {
+            if (panelKeyDown(key)) return true;
+        } else if ((watched == tbh || watched == cxGrid2) && formKeyDown(key)) {
             return true;
         }
     }
     if (watched == tbh) {
         if (event->type() == QEvent::FocusIn) {
             RzPanel_Goods->hide();
+            RzPanel_Spsl->hide();
         } else if (enter) {
             // The lookup runs when Enter is released, so a scanner's Enter
             // that ends the code never repeats into the next field.
@@ -659,11 +753,226 @@ void TF_PosMainForm::payKey() {
 }
 
 void TF_PosMainForm::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Escape) {
+    if (RzPanel_Spsl->isVisible() ? panelKeyDown(e) : formKeyDown(e)) return;
+    QMainWindow::keyPressEvent(e);
+}
+
+bool TF_PosMainForm::formKeyDown(QKeyEvent* key) {
+    const int code = virtualKeyCode(key->key(), key->modifiers());
+    if (code == 0) return false;
+    // Every function of the key runs, in this order: a key given to two runs both.
+    auto is = [&](const char* function) { return keys_.codeOf(function) == code; };
+    const bool lines = sale_.hasLines();
+    bool handled = false;
+    if (code == 112) {  // F1: the bottom panel
+        if (RzPanel_Bottom->isVisible() && RzPanel_Bottom2->isVisible())
+            btnHelp1->click();
+        else if (!RzPanel_Bottom->isVisible() && !RzPanel_Bottom1->isVisible())
+            btnHelp2->click();
+        handled = true;
+    }
+    if (code == 27) {
         close();
+        return true;
+    }
+    if (is("删除当前") && lines) {
+        delCurrRec();
+        handled = true;
+    }
+    if (is("删除全部") && lines) {
+        delAllRec();
+        handled = true;
+    }
+    if (is("挂单")) {
+        holdSale();
+        handled = true;
+    }
+    if (is("解挂")) {
+        recallHeld();
+        handled = true;
+    }
+    if (is("修改数量") && lines) {
+        tbh->clear();
+        posYxsp(LineEditMode::Quantity);
+        handled = true;
+    }
+    if (is("修改折扣") && lines) {
+        tbh->clear();
+        posYxsp(LineEditMode::Price);
+        handled = true;
+    }
+    if (is("选择会员")) {
+        posHy();
+        tbh->clear();
+        handled = true;
+    }
+    if (code == 116 || is("付款结账")) {
+        payKey();
+        tbh->clear();
+        handled = true;
+    }
+    if (is("锁定屏幕")) {
+        tbh->clear();
+        suoJi(ctx_, this);
+        handled = true;
+    }
+    if (is("打开钱箱")) {
+        tbh->clear();
+        openQx(ctx_);
+        handled = true;
+    }
+    if (is("浏览图片")) {
+        tbh->clear();
+        if (lines) dispPic();
+        handled = true;
+    }
+    if (is("设为赠品")) {
+        tbh->clear();
+        if (lines) setGift();
+        handled = true;
+    }
+    return handled;
+}
+
+bool TF_PosMainForm::panelKeyDown(QKeyEvent* key) {
+    switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (xsl->hasFocus())
+                btnSaveClick();
+            else
+                focusNextChild();
+            return true;
+        case Qt::Key_Escape:
+            btnExitClick();
+            return true;
+        case Qt::Key_F7:
+            if (chkDj->isEnabled()) chkDj->toggle();
+            return true;
+        case Qt::Key_F8:
+            if (chkZdzk->isEnabled()) chkZdzk->toggle();
+            return true;
+        case Qt::Key_F5:
+            btnSaveClick();
+            return true;
+        default:
+            return false;
+    }
+}
+
+int TF_PosMainForm::selectedRow() const {
+    QModelIndex current = cxGrid2->currentIndex();
+    return current.isValid() ? current.row() : ctx_.db.Q_Posxs.recordCount() - 1;
+}
+
+void TF_PosMainForm::posYxsp(LineEditMode mode) {
+    const int row = selectedRow();
+    panel_ = openLineEdit(ctx_, sale_, row, mode, *supervisor_);
+    if (!panel_) return;
+    spName->setText(QString::fromStdString(panel_->goodsName));
+    spyj->setValue(panel_->listPrice);
+    spdj->setValue(panel_->price);
+    dzl->setValue(panel_->rate);
+    spSl->setText(QString::fromStdString(formatNumber(panel_->currentQty)));
+    xsl->setValue(panel_->newQty);
+    chkDj->setChecked(false);
+    chkZdzk->setChecked(false);
+    for (QWidget* w : std::initializer_list<QWidget*>{spdj, dzl, chkDj, chkZdzk})
+        w->setEnabled(panel_->priceEditable);
+    // Beside the warehouse list, below the header by a row and 60 pixels, never below 600.
+    QPoint at = comCk->mapTo(centralWidget(), QPoint(0, comCk->height()));
+    at.setY(std::min(at.y() + cxGrid2->verticalHeader()->defaultSectionSize() + 60, 600));
+    RzPanel_Spsl->move(at);
+    refresh();
+    cxGrid2->selectRow(row);
+    RzPanel_Spsl->show();
+    RzPanel_Spsl->raise();
+    CurrencyEdit* first = panel_->priceEditable ? dzl : xsl;
+    first->setFocus();
+    first->selectAll();
+}
+
+void TF_PosMainForm::btnSaveClick() {
+    if (!panel_) return;
+    panel_->listPrice = spyj->value();
+    panel_->price = spdj->value();
+    panel_->rate = dzl->value();
+    panel_->newQty = xsl->value() < 0 ? 1 : xsl->value();  // a negative quantity means one
+    panel_->permanentPrice = chkDj->isEnabled() && chkDj->isChecked();
+    panel_->wholeSale = chkZdzk->isEnabled() && chkZdzk->isChecked();
+    LineEditOutcome outcome = saveLineEdit(ctx_, sale_, *panel_);
+    if (!closesPanel(outcome)) return;  // the refusal was shown; the cashier corrects the value
+    const int row = ctx_.db.Q_Posxs.currentRow();
+    RzPanel_Spsl->hide();
+    refresh();
+    cxGrid2->selectRow(row);
+    tbh->setFocus();
+}
+
+void TF_PosMainForm::btnExitClick() {
+    RzPanel_Spsl->hide();
+    tbh->setFocus();
+}
+
+void TF_PosMainForm::setGift() {
+    if (setZp(ctx_, sale_, selectedRow())) {
+        const int row = ctx_.db.Q_Posxs.currentRow();
+        refresh();
+        cxGrid2->selectRow(row);
+    }
+    tbh->setFocus();
+}
+
+void TF_PosMainForm::dispPic() {
+    if (Image_Pic->isVisible()) {
+        Image_Pic->hide();
         return;
     }
-    QMainWindow::keyPressEvent(e);
+    Image_Pic->clear();
+    Query& lines = ctx_.db.Q_Posxs;
+    lines.moveTo(selectedRow());
+    QPixmap picture(
+        QString::fromStdString(programDirectory() + "picture/" + lines.fieldText("g_sn") + ".jpg"));
+    if (!picture.isNull())
+        Image_Pic->setPixmap(
+            picture.scaled(Image_Pic->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    QWidget* c = centralWidget();
+    Image_Pic->move(std::max(0, c->width() - 240), std::max(0, c->height() - 350));
+    Image_Pic->show();
+    Image_Pic->raise();
+}
+
+void TF_PosMainForm::posHy() {
+    ctx_.session.memberBalance.clear();
+    notYet("选择会员");
+    showBottomPanel();
+    sale_.openGridViewData(sale_.saleNumber);
+    sale_.updateBottomHjje();
+    refresh();
+}
+
+void TF_PosMainForm::showBottomPanel() {
+    const bool member = !ctx_.session.memberBalance.empty();
+    RzPanel_Bottom->show();
+    RzPanel_Bottom1->setVisible(member);
+    RzPanel_Bottom2->setVisible(!member);
+    btnHelp1->setVisible(!member);
+    btnHelp2->hide();
+}
+
+void TF_PosMainForm::setGridFont() {
+    bool ok = false;
+    QFont font = QFontDialog::getFont(&ok, cxGrid2->font(), this, "商品列表字体设置");
+    if (!ok) return;
+    const int size = font.pointSize() > 0 ? font.pointSize() : sale_.gridFontSize;
+    ctx_.db.execSql("delete from jxc_posfont");
+    ctx_.db.execSql("insert into jxc_posfont (font_size) values ('" + std::to_string(size) + "')");
+    sale_.gridFontSize = size;
+    refresh();
+}
+
+void TF_PosMainForm::notYet(const char* what) {
+    ctx_.messages.inform(std::string("“") + what + "”功能尚未开通！");
 }
 
 void TF_PosMainForm::closeEvent(QCloseEvent* e) {

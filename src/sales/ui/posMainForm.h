@@ -1,16 +1,20 @@
 #pragma once
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QPushButton>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 #include <memory>
+#include <optional>
 
 #include "app/mainFlow.h"
 #include "checkout/customerDisplay.h"
+#include "sales/lineEdit.h"
 #include "sales/saleScreen.h"
 #include "sales/shortcutKeys.h"
 
@@ -22,6 +26,8 @@ class GridFooterBar;
 class QtRegistrationPrompt;
 class TF_Posxs_Fk;
 class TF_Posxs_Jg;
+class QtSupervisorPrompt;
+class CurrencyEdit;
 
 // The sales window, the terminal's main window. Created hidden; startRun()
 // applies the first skin, runs the login and the start-up sequence, which
@@ -68,6 +74,20 @@ class TF_PosMainForm : public QMainWindow, public SalesWindowSetup {
     std::vector<QLabel*> memberLabels;
     QToolButton* btnClose;
     // Status bar.
+    // Line edit panel, floating over the grid.
+    QFrame* RzPanel_Spsl;
+    QLabel* spName;  // g_name
+    CurrencyEdit* spyj;
+    CurrencyEdit* spdj;
+    QCheckBox* chkDj;
+    CurrencyEdit* dzl;
+    QCheckBox* chkZdzk;
+    QLabel* spSl;  // ls_sl
+    CurrencyEdit* xsl;
+    QPushButton* btnSave;
+    QPushButton* btnExit;
+    // Goods picture.
+    QLabel* Image_Pic;
     QLabel* RzStatusPane_Soft;
     QLabel* pos_Status;
     QLabel* clockPane;
@@ -109,6 +129,19 @@ class TF_PosMainForm : public QMainWindow, public SalesWindowSetup {
     void setShortcutKeys();
     void posFk();
     void payKey();
+    // The window sees every key first: true when the key was one of its functions.
+    bool formKeyDown(QKeyEvent* key);
+    bool panelKeyDown(QKeyEvent* key);
+    void posYxsp(LineEditMode mode);
+    void btnSaveClick();
+    void btnExitClick();
+    void setGift();
+    void dispPic();
+    void posHy();
+    void showBottomPanel();
+    void setGridFont();
+    void notYet(const char* what);
+    int selectedRow() const;
     void holdSale();
     void recallHeld();
     // Shows the state of the sale: header, grid, footer, totals, status.
@@ -123,6 +156,8 @@ class TF_PosMainForm : public QMainWindow, public SalesWindowSetup {
     std::unique_ptr<QtRegistrationPrompt> registration_;
     TF_Posxs_Fk* payment_ = nullptr;
     TF_Posxs_Jg* heldSales_ = nullptr;
+    std::unique_ptr<QtSupervisorPrompt> supervisor_;
+    std::optional<LineEditPanel> panel_;
     QTimer clockTimer_;
     bool leaving_ = false;
 };

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "common/ui/currencyEdit.h"
 #include "database/ui/gridFooterBar.h"
 #include "database/ui/queryModel.h"
 #include "sales/ui/posxs_cfy.h"
@@ -148,6 +149,64 @@ class SalesWindowTest : public QObject {
         QVERIFY(form.gldjh->text().toStdString() != number);
         QCOMPARE(form.linesModel->rowCount(), 0);
         QCOMPARE(form.pos_Status->text(), QString("待销售状态"));
+    }
+
+    void aKeyGivenToTwoFunctionsRunsBothInOrder() {
+        test::TestStore store;
+        // F9 deletes the current line and then asks to delete them all.
+        store.db.execSql("update jxc_gnb set gn_jz=120 where gn_name in ('删除当前','删除全部')");
+        TF_PosMainForm form(store.ctx);
+        runStartupSequence(store.ctx, form);
+        scan(form, "2001000000104");
+        scan(form, "2001000000128");
+        store.messages.answer(Answer::No);
+        QTest::keyClick(form.tbh, Qt::Key_F9);
+        QCOMPARE(form.linesModel->rowCount(), 1);
+        QCOMPARE(store.messages.shown().back().text, std::string("您确定要删除所有信息吗！"));
+    }
+
+    void theQuantityKeyOpensThePanelAndSavingChangesTheLine() {
+        test::TestStore store;
+        TF_PosMainForm form(store.ctx);
+        runStartupSequence(store.ctx, form);
+        scan(form, "2001000000104");
+        QTest::keyClick(form.tbh, Qt::Key_F2);  // 修改数量 in the demo
+        QVERIFY(form.RzPanel_Spsl->isVisible());
+        QVERIFY(!form.dzl->isEnabled());
+        form.xsl->setValue(3);
+        QTest::keyClick(form.xsl, Qt::Key_F5);
+        QVERIFY(!form.RzPanel_Spsl->isVisible());
+        QCOMPARE(form.hjje->text(), QString("267"));
+        QCOMPARE(form.footer->text(form.linesModel->columnOf("ls_sl")), QString("3.00"));
+    }
+
+    void theDiscountKeyWithoutTheRightNeedsASupervisor() {
+        test::TestStore store;
+        store.db.execSql("update jxc_xtcs set cs_posdj='0'");
+        TF_PosMainForm form(store.ctx);
+        runStartupSequence(store.ctx, form);
+        scan(form, "2001000000104");
+        QString caption;
+        QTimer::singleShot(0, [&] {  // the supervisor window: cancelled
+            if (QWidget* w = QApplication::activeModalWidget()) {
+                caption = w->windowTitle();
+                QTest::keyClick(w, Qt::Key_Escape);
+            }
+        });
+        QTest::keyClick(form.tbh, Qt::Key_F3);  // 修改折扣 in the demo
+        QCOMPARE(caption, QString("修改售价-柜长授权"));
+        QVERIFY(!form.RzPanel_Spsl->isVisible());
+        QVERIFY(store.session.supervisorName.empty());
+    }
+
+    void recallIsRefusedWhileSelling() {
+        test::TestStore store;
+        TF_PosMainForm form(store.ctx);
+        runStartupSequence(store.ctx, form);
+        scan(form, "2001000000104");
+        QTest::keyClick(form.tbh, Qt::Key_F8);  // 解挂 in the demo
+        QCOMPARE(store.messages.shown().back().text, std::string("系统处于销售状态，不能解挂！"));
+        QCOMPARE(form.linesModel->rowCount(), 1);
     }
 
     void escAsksAndNoKeepsTheWindowYesLeaves() {
