@@ -292,11 +292,23 @@ void TF_PosMainForm::buildLayout() {
     }
     btnClose = new QToolButton(RzPanel_Bottom1);
     btnClose->setText("×");
-    btnClose->setToolTip("关闭会员信息");
+    btnClose->setToolTip("隐藏会员面板,并清空会员信息");
     members->addWidget(btnClose, 0, 12, Qt::AlignRight | Qt::AlignTop);
     connect(btnClose, &QToolButton::clicked, this, [this] {
+        if (sale_.hasLines()) {
+            ctx_.messages.inform("正在销售商品，不能隐藏会员信息！");
+            return;
+        }
+        RzPanel_Bottom->hide();
         RzPanel_Bottom1->hide();
         RzPanel_Bottom2->show();
+        ctx_.session.memberBalance.clear();
+        MemberPanel& m = sale_.member;
+        for (std::string* f : {&m.number, &m.name, &m.points, &m.level, &m.discount, &m.balance})
+            f->clear();
+        btnHelp1->hide();
+        btnHelp2->show();
+        refresh();
     });
     RzPanel_Bottom1->hide();
     RzPanel_Bottom2 = new QFrame(RzPanel_Bottom);
@@ -525,7 +537,7 @@ bool TF_PosMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (RzPanel_Spsl->isVisible()) {
-            if (panelKeyDown(key)) return true;
+            if (panelKeyDown(key, watched == xsl)) return true;
         } else if ((watched == tbh || watched == cxGrid2) && formKeyDown(key)) {
             return true;
         }
@@ -597,7 +609,9 @@ void TF_PosMainForm::showWindow() {
 }
 
 void TF_PosMainForm::applyNumberFormats() {
-    // The quantity and price edits of the line edit panel get theirs when built.
+    setQtyEditFormat(*xsl, ctx_.params);
+    setPriceEditFormat(*spyj, ctx_.params);
+    setPriceEditFormat(*spdj, ctx_.params);
     for (const char* price : {"ls_dj", "ls_dhdj", "ls_zje"})
         setPriceColumnFormat(*cxGrid2, linesModel->columnOf(price), ctx_.params);
     setAmountFooterFormat(*footer, linesModel->columnOf("ls_zje"), ctx_.params);
@@ -753,7 +767,7 @@ void TF_PosMainForm::payKey() {
 }
 
 void TF_PosMainForm::keyPressEvent(QKeyEvent* e) {
-    if (RzPanel_Spsl->isVisible() ? panelKeyDown(e) : formKeyDown(e)) return;
+    if (RzPanel_Spsl->isVisible() ? panelKeyDown(e, false) : formKeyDown(e)) return;
     QMainWindow::keyPressEvent(e);
 }
 
@@ -834,11 +848,11 @@ bool TF_PosMainForm::formKeyDown(QKeyEvent* key) {
     return handled;
 }
 
-bool TF_PosMainForm::panelKeyDown(QKeyEvent* key) {
+bool TF_PosMainForm::panelKeyDown(QKeyEvent* key, bool inQuantity) {
     switch (key->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            if (xsl->hasFocus())
+            if (inQuantity || xsl->hasFocus())
                 btnSaveClick();
             else
                 focusNextChild();

@@ -131,7 +131,7 @@ class TF_PosMainForm : public QMainWindow, public SalesWindowSetup {
     void payKey();
     // The window sees every key first: true when the key was one of its functions.
     bool formKeyDown(QKeyEvent* key);
-    bool panelKeyDown(QKeyEvent* key);
+    bool panelKeyDown(QKeyEvent* key, bool inQuantity);
     void posYxsp(LineEditMode mode);
     void btnSaveClick();
     void btnExitClick();

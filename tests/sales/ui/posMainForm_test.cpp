@@ -174,7 +174,7 @@ class SalesWindowTest : public QObject {
         QVERIFY(form.RzPanel_Spsl->isVisible());
         QVERIFY(!form.dzl->isEnabled());
         form.xsl->setValue(3);
-        QTest::keyClick(form.xsl, Qt::Key_F5);
+        QTest::keyClick(form.xsl, Qt::Key_Return);  // Enter in the new quantity saves
         QVERIFY(!form.RzPanel_Spsl->isVisible());
         QCOMPARE(form.hjje->text(), QString("267"));
         QCOMPARE(form.footer->text(form.linesModel->columnOf("ls_sl")), QString("3.00"));
