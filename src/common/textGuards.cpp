@@ -79,6 +79,11 @@ std::string safeText(std::string_view text) { return guard(text, fullGuard); }
 
 std::string safeTextLight(std::string_view text) { return guard(text, lightGuard); }
 
+bool isRefusedInputCharacter(char c) {
+    static constexpr std::string_view refused = "!%&',=?@[\\]^\"";
+    return c != '\0' && refused.find(c) != std::string_view::npos;
+}
+
 std::string trimBlanks(std::string_view text) {
     size_t b = text.find_first_not_of(' ');
     if (b == std::string_view::npos) return {};

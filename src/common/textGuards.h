@@ -11,6 +11,10 @@ namespace pos {
 std::string safeText(std::string_view text);
 std::string safeTextLight(std::string_view text);
 
+// Characters that search boxes, the entry field and new passwords refuse while
+// typing: ! % & ' , = ? @ [ \ ] ^ and the double quote.
+bool isRefusedInputCharacter(char c);
+
 // The text without blanks at either end (the trimming of typed input).
 std::string trimBlanks(std::string_view text);
 

@@ -110,10 +110,7 @@ std::string SaleScreen::entryKey(const std::string& text) {
     return comma == std::string::npos ? key : key.substr(0, comma);
 }
 
-bool SaleScreen::isRefusedEntryCharacter(char c) {
-    static const std::string refused = "!%&',=?@[\\]^\"";
-    return c != '\0' && refused.find(c) != std::string::npos;
-}
+bool SaleScreen::isRefusedEntryCharacter(char c) { return isRefusedInputCharacter(c); }
 
 LookupOutcome SaleScreen::setFilterGoods(const std::string& key, RegistrationPrompt& prompt) {
     if (warehouses.empty()) {

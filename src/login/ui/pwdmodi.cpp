@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 #include <QValidator>
 
+#include "common/ui/inputValidator.h"
 #include "database/posContext.h"
 #include "database/sessionState.h"
 #include "login/loginLogic.h"
@@ -14,17 +15,6 @@
 namespace pos {
 
 namespace {
-// Refuses the characters a new password may not contain while typing.
-class PasswordCharacters : public QValidator {
-  public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override {
-        for (QChar c : input)
-            if (c.unicode() < 128 && isRefusedPasswordCharacter(static_cast<char>(c.unicode())))
-                return Invalid;
-        return Acceptable;
-    }
-};
 
 QLineEdit* passwordBox(QWidget* parent) {
     auto* e = new QLineEdit(parent);
@@ -39,7 +29,7 @@ TF_PwdModi::TF_PwdModi(PosContext& ctx, QWidget* parent) : QDialog(parent), ctx_
     tOldPwd = passwordBox(this);
     tnewpwd = passwordBox(this);
     tnewpwd2 = passwordBox(this);
-    auto* refuse = new PasswordCharacters(this);
+    auto* refuse = new RefusedCharacters(this);
     tnewpwd->setValidator(refuse);
     tnewpwd2->setValidator(refuse);
     btnOK = new QPushButton("修改(F5)", this);

@@ -21,12 +21,14 @@
 #include "common/operationLog.h"
 #include "common/textGuards.h"
 #include "common/ui/currencyEdit.h"
+#include "common/ui/inputValidator.h"
 #include "common/ui/numberFormatting.h"
 #include "database/dataModule.h"
 #include "database/posContext.h"
 #include "database/sessionState.h"
 #include "database/systemParameters.h"
 #include "database/ui/gridFooterBar.h"
+#include "database/ui/grids.h"
 #include "database/ui/queryModel.h"
 #include "login/ui/login.h"
 #include "login/ui/pwdmodi.h"
@@ -82,32 +84,6 @@ void fill(QComboBox* box, const ComboItems& items, int selected) {
                      QString::fromStdString(i.object ? i.object->comboS : ""));
     box->setCurrentIndex(selected);
     box->blockSignals(false);
-}
-
-// The entry field refuses some characters and types letters in upper case.
-class EntryValidator : public QValidator {
-  public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override {
-        for (QChar c : input)
-            if (c.unicode() < 128 &&
-                SaleScreen::isRefusedEntryCharacter(static_cast<char>(c.unicode())))
-                return Invalid;
-        for (QChar& c : input)
-            if (c >= 'a' && c <= 'z') c = c.toUpper();
-        return Acceptable;
-    }
-};
-
-QTableView* grid(QWidget* parent) {
-    auto* view = new QTableView(parent);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
-    view->setAlternatingRowColors(true);
-    view->verticalHeader()->setDefaultSectionSize(26);
-    view->horizontalHeader()->setHighlightSections(false);
-    return view;
 }
 
 }  // namespace
@@ -209,7 +185,7 @@ void TF_PosMainForm::buildLayout() {
     auto* mid = new QHBoxLayout(RzPanel_Mid);
     tbh = new QLineEdit(RzPanel_Mid);
     tbh->setMinimumWidth(300);
-    tbh->setValidator(new EntryValidator(tbh));
+    tbh->setValidator(new RefusedCharacters(tbh, true));
     QFont big = tbh->font();
     big.setPointSize(14);
     tbh->setFont(big);
@@ -236,7 +212,7 @@ void TF_PosMainForm::buildLayout() {
     RzPanel_Goods = new QFrame(central);
     auto* goods = new QVBoxLayout(RzPanel_Goods);
     goods->setContentsMargins(0, 0, 0, 0);
-    cxGrid1 = grid(RzPanel_Goods);
+    cxGrid1 = makeReadOnlyGrid(RzPanel_Goods);
     goodsModel = new QueryModel(ctx_.db.Q_PosGoods, kLookupColumns, this);
     cxGrid1->setModel(goodsModel);
     cxGrid1->setMinimumHeight(160);
@@ -249,7 +225,7 @@ void TF_PosMainForm::buildLayout() {
     page->addWidget(RzPanel_Goods);
 
     // 5. Sale grid with its footer; the row header numbers the lines from 1.
-    cxGrid2 = grid(central);
+    cxGrid2 = makeReadOnlyGrid(central);
     linesModel = new QueryModel(ctx_.db.Q_Posxs, kSaleColumns, this);
     cxGrid2->setModel(linesModel);
     cxGrid2->verticalHeader()->setFixedWidth(40);

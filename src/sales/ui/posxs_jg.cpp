@@ -7,10 +7,12 @@
 #include <QValidator>
 
 #include "common/ui/dateRangeMenu.h"
+#include "common/ui/inputValidator.h"
 #include "common/ui/numberFormatting.h"
 #include "database/dataModule.h"
 #include "database/posContext.h"
 #include "database/ui/gridFooterBar.h"
+#include "database/ui/grids.h"
 #include "database/ui/queryModel.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
@@ -32,25 +34,9 @@ const std::vector<QueryModel::Column> kLineColumns = {
     {"生产批号", "t_ph"}, {"有效期至", "t_yxq"}};
 
 // The member box swallows the characters that would disturb the search.
-class MemberKeyValidator : public QValidator {
-  public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override {
-        static const QString refused = QStringLiteral("!%&',=?[\\]^\"@");
-        for (QChar c : input)
-            if (refused.contains(c)) return Invalid;
-        return Acceptable;
-    }
-};
 
 QTableView* grid(QWidget* parent) {
-    auto* view = new QTableView(parent);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
-    view->setAlternatingRowColors(true);
-    view->verticalHeader()->setDefaultSectionSize(24);
-    view->horizontalHeader()->setHighlightSections(false);
+    QTableView* view = makeReadOnlyGrid(parent, 24);
     view->horizontalHeader()->setStretchLastSection(true);
     return view;
 }
@@ -79,7 +65,7 @@ TF_Posxs_Jg::TF_Posxs_Jg(PosContext& ctx, SaleScreen& sale, QWidget* parent)
     resize(900, 600);
 
     hyxx = new QLineEdit(this);
-    hyxx->setValidator(new MemberKeyValidator(hyxx));
+    hyxx->setValidator(new RefusedCharacters(hyxx));
     date1 = dateEdit(this);
     date2 = dateEdit(this);
     btnDate = new QToolButton(this);
