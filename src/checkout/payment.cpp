@@ -12,6 +12,7 @@
 #include "database/systemParameters.h"
 #include "database/value.h"
 #include "platform/messages.h"
+#include "sales/lineChecks.h"
 
 namespace pos {
 
@@ -206,6 +207,21 @@ SaleToPost Payment::saleToPost(const PaymentContext& sale, const CustomerEntry& 
     s.sellerCode = sale.sellerCode;
     s.memberNumber = sale.memberNumber;
     return s;
+}
+
+bool checkBeforePayment(PosContext& ctx, const std::string& number, const std::string& warehouse) {
+    std::string refusal = checkMaxQty(ctx, number);
+    if (!refusal.empty()) {
+        ctx.messages.inform(refusal);
+        return false;
+    }
+    refusal = checkBatchStock(ctx, number, warehouse, "XS");
+    if (refusal.empty()) return true;
+    if (!isTrue(ctx.params.cs_kc)) {
+        ctx.messages.inform(refusal);
+        return false;
+    }
+    return ctx.messages.askYesNo(refusal) == Answer::Yes;
 }
 
 }  // namespace pos

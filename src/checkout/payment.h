@@ -139,4 +139,9 @@ class Payment {
     bool tenderUpdating = false;
 };
 
+// The checks of the whole sale before the payment window opens: the per-sale
+// limits, then the batch stock (a refusal, or a question when negative stock
+// is allowed). False when the sale may not be paid now.
+bool checkBeforePayment(PosContext& ctx, const std::string& number, const std::string& warehouse);
+
 }  // namespace pos

@@ -46,8 +46,6 @@ bool acceptLogin(PosContext& ctx, const std::string& operatorName, std::string_v
     return true;
 }
 
-bool isRefusedPasswordCharacter(char c) { return isRefusedInputCharacter(c); }
-
 bool changePassword(PosContext& ctx, std::string_view current, std::string_view newPassword,
                     std::string_view repeated) {
     if (trimBlanks(newPassword) != trimBlanks(repeated)) {

@@ -21,9 +21,6 @@ std::string passwordHint(PosContext& ctx, const std::string& operatorName);
 // "用户密码不正确，请重新输入！" and returns false.
 bool acceptLogin(PosContext& ctx, const std::string& operatorName, std::string_view typedPassword);
 
-// Characters the new-password boxes refuse while typing.
-bool isRefusedPasswordCharacter(char c);
-
 // Changes the logged-in operator's password: the two new ones must agree and
 // the current one must be right. Shows the outcome; true when changed.
 bool changePassword(PosContext& ctx, std::string_view current, std::string_view newPassword,

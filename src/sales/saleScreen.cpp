@@ -110,8 +110,6 @@ std::string SaleScreen::entryKey(const std::string& text) {
     return comma == std::string::npos ? key : key.substr(0, comma);
 }
 
-bool SaleScreen::isRefusedEntryCharacter(char c) { return isRefusedInputCharacter(c); }
-
 LookupOutcome SaleScreen::setFilterGoods(const std::string& key, RegistrationPrompt& prompt) {
     if (warehouses.empty()) {
         ctx_.messages.inform("请添加仓库信息！");
@@ -429,6 +427,18 @@ void SaleScreen::delAllRec() {
                     " and a_name=" + sqlQuote(ctx_.session.operatorName));
     lines.open();
     ctx_.session.clearBuyerRegistration();
+}
+
+bool SaleScreen::releaseMember() {
+    if (hasLines()) {
+        ctx_.messages.inform("正在销售商品，不能隐藏会员信息！");
+        return false;
+    }
+    ctx_.session.memberBalance.clear();
+    for (std::string* f : {&member.number, &member.name, &member.points, &member.level,
+                           &member.discount, &member.balance})
+        f->clear();
+    return true;
 }
 
 }  // namespace pos

@@ -60,8 +60,10 @@ class SaleScreen {
 
     // The entry field's text as a lookup key: trimmed, cut at a full-width comma.
     static std::string entryKey(const std::string& text);
-    // The entry field refuses these characters while typing.
-    static bool isRefusedEntryCharacter(char c);
+
+    // Detaches the member from the screen; refused (with its message) while the
+    // sale has lines.
+    bool releaseMember();
 
     std::string warehouseCode() const;
     bool hasLines() const;

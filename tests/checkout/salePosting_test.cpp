@@ -174,3 +174,36 @@ TEST_F(SalePostingTest, AHeaderWithoutSalespersonIsRefused) {
 
 }  // namespace
 }  // namespace pos::test
+
+#include "checkout/payment.h"
+
+namespace pos::test {
+namespace {
+
+// Before the payment window opens: the per-sale limit refuses, a batch shortage
+// refuses or, when negative stock is allowed, asks.
+TEST_F(SalePostingTest, ChecksBeforePayment) {
+    scan("2001000000104");  // 血糖试纸, batch stock 18
+    const std::string n = screen.saleNumber, w = screen.warehouseCode();
+    EXPECT_TRUE(checkBeforePayment(store.ctx, n, w));
+    EXPECT_TRUE(store.messages.shown().empty());
+
+    store.db.execSql("update jxc_lsxssp set ls_sl=20, ls_zsl=20 where gl_djh='" + n + "'");
+    EXPECT_FALSE(checkBeforePayment(store.ctx, n, w));
+    EXPECT_NE(store.messages.shown().back().text.find("不能销售！"), std::string::npos);
+    store.params.cs_kc = "1";
+    store.messages.answer(Answer::No);
+    EXPECT_FALSE(checkBeforePayment(store.ctx, n, w));
+    store.messages.answer(Answer::Yes);
+    EXPECT_TRUE(checkBeforePayment(store.ctx, n, w));
+    EXPECT_EQ("信息提醒", store.messages.shown().back().caption);
+
+    store.db.execSql("update jxc_goods set g_xzsl=3 where g_sn='10000010'");
+    store.messages.clear();
+    EXPECT_FALSE(checkBeforePayment(store.ctx, n, w));  // the limit comes first
+    ASSERT_EQ(1u, store.messages.shown().size());
+    EXPECT_NE(store.messages.shown()[0].text.find("不能超过这个数量"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace pos::test

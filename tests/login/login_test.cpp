@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "common/textGuards.h"
 #include "login/loginLogic.h"
 #include "login/passwords.h"
 #include "login/rights.h"
@@ -83,8 +84,8 @@ TEST_F(Login, PasswordChangeRules) {
     }
     EXPECT_EQ("abc", store.value("select a_pwd from jxc_admin where a_name='收银员'"));
     EXPECT_EQ("8888", store.value("select a_pwd from jxc_admin where a_name='管理员'"));
-    for (char c : std::string("!%&',=?@[\\]^\"")) EXPECT_TRUE(isRefusedPasswordCharacter(c)) << c;
-    for (char c : std::string("aZ09()+-/*#$~ ")) EXPECT_FALSE(isRefusedPasswordCharacter(c)) << c;
+    for (char c : std::string("!%&',=?@[\\]^\"")) EXPECT_TRUE(isRefusedInputCharacter(c)) << c;
+    for (char c : std::string("aZ09()+-/*#$~ ")) EXPECT_FALSE(isRefusedInputCharacter(c)) << c;
 }
 
 TEST_F(Login, RightsFollowTheRoleAndTheWarehouseBinding) {

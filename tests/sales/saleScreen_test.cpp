@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "checkout/customerDisplay.h"
+#include "common/textGuards.h"
 #include "sales/lineChecks.h"
 #include "support/testStore.h"
 
@@ -229,9 +230,8 @@ TEST_F(SaleScreenTest, EntryKeysAndRefusedCharacters) {
     EXPECT_EQ("ABC", SaleScreen::entryKey("  ABC，123 "));
     EXPECT_EQ("", SaleScreen::entryKey("   "));
     EXPECT_EQ("A B", SaleScreen::entryKey(" A B "));
-    for (char c : std::string("!%&',=?@[\\]^\""))
-        EXPECT_TRUE(SaleScreen::isRefusedEntryCharacter(c));
-    for (char c : std::string("aZ09-./ ")) EXPECT_FALSE(SaleScreen::isRefusedEntryCharacter(c));
+    for (char c : std::string("!%&',=?@[\\]^\"")) EXPECT_TRUE(isRefusedInputCharacter(c));
+    for (char c : std::string("aZ09-./ ")) EXPECT_FALSE(isRefusedInputCharacter(c));
 }
 
 TEST_F(SaleScreenTest, DeletingLinesAndTheRegistration) {
@@ -268,6 +268,21 @@ TEST_F(SaleScreenTest, AmountsAreRoundedToTheirDecimalsAndTheNumberMovesOnWhenTa
     scan("2001000000128");
     EXPECT_NE(old, screen.saleNumber);
     EXPECT_EQ(1, store.db.Q_Posxs.recordCount());
+}
+
+TEST_F(SaleScreenTest, TheMemberIsReleasedOnlyWithoutLines) {
+    screen.member.number = "8800001";
+    screen.member.discount = "0.95";
+    store.session.memberBalance = "100";
+    scan("2001000000104");
+    EXPECT_FALSE(screen.releaseMember());
+    EXPECT_EQ("正在销售商品，不能隐藏会员信息！", store.messages.shown().back().text);
+    EXPECT_EQ("8800001", screen.member.number);
+    screen.delCurrRec(0);
+    EXPECT_TRUE(screen.releaseMember());
+    EXPECT_EQ("", screen.member.number);
+    EXPECT_EQ("", screen.member.discount);
+    EXPECT_EQ("", store.session.memberBalance);
 }
 
 TEST_F(SaleScreenTest, ResetKeepsTheGuideAndStopsWithoutWarehouses) {

@@ -17,6 +17,7 @@
 
 #include "app/makerInfo.h"
 #include "checkout/cashDrawer.h"
+#include "checkout/payment.h"
 #include "checkout/ui/posxs_fk.h"
 #include "common/operationLog.h"
 #include "common/textGuards.h"
@@ -38,7 +39,6 @@
 #include "returns/supervisor.h"
 #include "returns/ui/posxs_login.h"
 #include "sales/heldSales.h"
-#include "sales/lineChecks.h"
 #include "sales/ui/keyCodes.h"
 #include "sales/ui/poskey.h"
 #include "sales/ui/posxs_cfy.h"
@@ -271,17 +271,10 @@ void TF_PosMainForm::buildLayout() {
     btnClose->setToolTip("隐藏会员面板,并清空会员信息");
     members->addWidget(btnClose, 0, 12, Qt::AlignRight | Qt::AlignTop);
     connect(btnClose, &QToolButton::clicked, this, [this] {
-        if (sale_.hasLines()) {
-            ctx_.messages.inform("正在销售商品，不能隐藏会员信息！");
-            return;
-        }
+        if (!sale_.releaseMember()) return;
         RzPanel_Bottom->hide();
         RzPanel_Bottom1->hide();
         RzPanel_Bottom2->show();
-        ctx_.session.memberBalance.clear();
-        MemberPanel& m = sale_.member;
-        for (std::string* f : {&m.number, &m.name, &m.points, &m.level, &m.discount, &m.balance})
-            f->clear();
         btnHelp1->hide();
         btnHelp2->show();
         refresh();
@@ -538,9 +531,7 @@ bool TF_PosMainForm::eventFilter(QObject* watched, QEvent* event) {
 
 // ------------------------------------------------------ start-up callbacks --
 
-void TF_PosMainForm::untickWholeSaleDiscount() {
-    // The whole-sale discount box belongs to the line edit panel, built with it.
-}
+void TF_PosMainForm::untickWholeSaleDiscount() { chkZdzk->setChecked(false); }
 
 void TF_PosMainForm::showKeyNames(const std::vector<std::string>& names) {
     for (size_t i = 0; i < names.size() && i < keyLegend.size(); ++i) {
@@ -648,40 +639,26 @@ void TF_PosMainForm::tickClock() {
 // ------------------------------------------------------------ menu entries --
 
 void TF_PosMainForm::changePassword() {
-    static TF_PwdModi* dialog = nullptr;  // created on first use, kept for the run
-    if (!dialog) dialog = new TF_PwdModi(ctx_, this);
-    dialog->exec();
+    if (!pwdModi_) pwdModi_ = new TF_PwdModi(ctx_, this);  // kept for the run
+    pwdModi_->exec();
 }
 
 void TF_PosMainForm::setShortcutKeys() {
-    static TF_PosKey* dialog = nullptr;  // created on first use, kept for the run
-    if (!dialog) {
-        dialog = new TF_PosKey(ctx_, this);
-        dialog->onConfirm = [this] {
+    if (!posKey_) {  // kept for the run
+        posKey_ = new TF_PosKey(ctx_, this);
+        posKey_->onConfirm = [this] {
             std::vector<std::string> names;
             for (const char* f : kKeyFunctions) names.push_back(functionKeyName(ctx_, f));
             showKeyNames(names);
         };
     }
-    dialog->exec();
+    posKey_->exec();
     keys_ = loadKey(ctx_);
 }
 
 void TF_PosMainForm::posFk() {
     const std::string& number = sale_.saleNumber;
-    std::string refusal = checkMaxQty(ctx_, number);
-    if (!refusal.empty()) {
-        ctx_.messages.inform(refusal);
-        return;
-    }
-    refusal = checkBatchStock(ctx_, number, sale_.warehouseCode(), "XS");
-    if (!refusal.empty()) {
-        if (!isTrue(ctx_.params.cs_kc)) {
-            ctx_.messages.inform(refusal);
-            return;
-        }
-        if (ctx_.messages.askYesNo(refusal) != Answer::Yes) return;
-    }
+    if (!checkBeforePayment(ctx_, number, sale_.warehouseCode())) return;
     if (isTrue(ctx_.params.pos_dkqx)) openQx(ctx_);
     if (!payment_) payment_ = new TF_Posxs_Fk(ctx_, this);  // kept for the run
     PaymentContext sale;

@@ -26,6 +26,8 @@ class GridFooterBar;
 class QtRegistrationPrompt;
 class TF_Posxs_Fk;
 class TF_Posxs_Jg;
+class TF_PwdModi;
+class TF_PosKey;
 class QtSupervisorPrompt;
 class CurrencyEdit;
 
@@ -156,6 +158,8 @@ class TF_PosMainForm : public QMainWindow, public SalesWindowSetup {
     std::unique_ptr<QtRegistrationPrompt> registration_;
     TF_Posxs_Fk* payment_ = nullptr;
     TF_Posxs_Jg* heldSales_ = nullptr;
+    TF_PwdModi* pwdModi_ = nullptr;
+    TF_PosKey* posKey_ = nullptr;
     std::unique_ptr<QtSupervisorPrompt> supervisor_;
     std::optional<LineEditPanel> panel_;
     QTimer clockTimer_;
