@@ -5,10 +5,17 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "database/dataModule.h"
+#include "database/posContext.h"
+#include "database/sessionState.h"
 #include "database/sqliteBackend.h"
+#include "database/systemParameters.h"
+#include "platform/clock.h"
+#include "platform/messages.h"
 #include "sales/lineChecks.h"
 
 namespace {
@@ -104,6 +111,32 @@ struct Series {
         if (statements.empty()) return "-";
         auto [lo, hi] = std::minmax_element(statements.begin(), statements.end());
         return *lo == *hi ? std::to_string(*lo) : std::to_string(*lo) + "-" + std::to_string(*hi);
+    }
+};
+
+// The terminal over a store file, the cashier logged in, every statement
+// counted. The caller loads the settings once the clock stands where it wants.
+struct BenchTerminal {
+    BenchTerminal(const std::string& path, pos::LocalDateTime now) : clock(now), db(backend(), "") {
+        db.openPath(path);
+        session.operatorName = "收银员";
+        session.operatorCode = "002";
+        session.roleCode = "100002";
+    }
+
+    pos::FixedClock clock;
+    CountingBackend* counter = nullptr;
+    pos::TF_DataModule db;
+    pos::SessionState session;
+    pos::SystemParameters params;
+    pos::ScriptedMessages messages;
+    pos::PosContext ctx{db, session, params, clock, messages};
+
+  private:
+    std::unique_ptr<pos::StoreBackend> backend() {
+        auto b = std::make_unique<CountingBackend>(clock);
+        counter = b.get();
+        return b;
     }
 };
 

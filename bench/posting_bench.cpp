@@ -51,18 +51,10 @@ int main(int argc, char** argv) {
         pos::createBigStore(storePath, pos::FixedClock{day}, pos::kBigStoreGoods);
     }
 
-    pos::FixedClock clock{day};
-    auto owned = std::make_unique<CountingBackend>(clock);
-    CountingBackend& counter = *owned;
-    pos::TF_DataModule db(std::move(owned), "");
-    db.openPath(storePath);
-    pos::SessionState session;
-    session.operatorName = "收银员";
-    session.operatorCode = "002";
-    session.roleCode = "100002";
-    pos::SystemParameters params;
-    pos::ScriptedMessages messages;
-    pos::PosContext ctx{db, session, params, clock, messages};
+    BenchTerminal terminal(storePath, day);
+    CountingBackend& counter = *terminal.counter;
+    pos::TF_DataModule& db = terminal.db;
+    pos::PosContext& ctx = terminal.ctx;
     pos::loadSystemParameters(ctx, {});
 
     // A busy day: 2,000 cash journal rows already today.

@@ -116,24 +116,20 @@ int main(int argc, char** argv) {
 
     int rc = 0;
     {
-        pos::FixedClock clock{today(10)};
-        auto owned = std::make_unique<CountingBackend>(clock);
-        CountingBackend& counter = *owned;
-        pos::TF_DataModule db(std::move(owned), "");
-        db.openPath(storePath);
+        BenchTerminal terminal(storePath, today(10));
+        pos::FixedClock& clock = terminal.clock;
+        CountingBackend& counter = *terminal.counter;
+        pos::TF_DataModule& db = terminal.db;
+        pos::PosContext& ctx = terminal.ctx;
+        pos::SessionState& session = terminal.session;
+        pos::SystemParameters& params = terminal.params;
+        pos::ScriptedMessages& messages = terminal.messages;
 
         const std::string lastSale =
             db.getSqlValue("select max(ls_xsrq) from jxc_lsxsd where ls_status=1");
         if (!lastSale.empty()) clock.set(dayAfter(lastSale.substr(0, 10), 10));
         const pos::LocalDateTime now = clock.now();
 
-        pos::SessionState session;
-        session.operatorName = "收银员";
-        session.operatorCode = "002";
-        session.roleCode = "100002";
-        pos::SystemParameters params;
-        pos::ScriptedMessages messages;
-        pos::PosContext ctx{db, session, params, clock, messages};
         pos::loadSystemParameters(ctx, {});
 
         auto count = [&](const char* sql) { return std::atoll(db.getSqlValue(sql).c_str()); };
