@@ -48,8 +48,6 @@ int Query::columnIndex(const std::string& name) const {
     return it == index_.end() ? -1 : it->second;
 }
 
-bool Query::hasField(const std::string& name) const { return columnIndex(name) >= 0; }
-
 Value Query::field(const std::string& name) const {
     int i = columnIndex(name);
     if (i < 0) throw DbError(name_ + ": field '" + name + "' not found");

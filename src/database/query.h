@@ -29,14 +29,10 @@ class Query {
     void next() {
         if (pos_ < rows_.size()) ++pos_;
     }
-    void prior() {
-        if (pos_ > 0) --pos_;
-    }
     void last() { pos_ = rows_.empty() ? 0 : rows_.size() - 1; }
     bool eof() const { return pos_ >= rows_.size(); }
     bool isEmpty() const { return rows_.empty(); }
     int recordCount() const { return static_cast<int>(rows_.size()); }
-    int recNo() const { return static_cast<int>(pos_) + 1; }
     bool locate(long long id);  // moves to the row whose id is `id`
     void moveTo(int row) { pos_ = row < 0 ? 0 : static_cast<size_t>(row); }  // 0-based
     int currentRow() const { return static_cast<int>(pos_); }                // 0-based
@@ -44,7 +40,6 @@ class Query {
     // Field reads on the current row; no current row reads as null. A name
     // that is not a column of the query throws DbError.
     const std::vector<std::string>& columns() const { return columns_; }
-    bool hasField(const std::string& name) const;
     Value field(const std::string& name) const;
     Value value(int column) const;
     Value valueAt(int row, int column) const;        // any row of the snapshot; null outside it
