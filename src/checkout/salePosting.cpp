@@ -133,14 +133,6 @@ void postSale(PosContext& ctx, const SaleToPost& sale) {
     q.post();
     q.close();
 
-    // The retail document reads its header joined to these rows: without them
-    // it would post half a document, so the sale is refused and rolled back.
-    if (db.getSqlValue("select count(*) from jxc_posxsd a,jxc_user b,jxc_khxx c,jxc_ckxx d where "
-                       "a.u_sn=b.u_sn and a.kh_sn=c.kh_sn and a.ck_sn=d.ck_sn and a.gl_djh=" +
-                       n) == "0")
-        throw PostingRefused(
-            "该单据的导购员、客户或仓库资料不存在，不能结账！\r\n\r\n请选择导购员后重新结账。");
-
     if (!member.empty()) postMemberAccount(ctx, sale.number, member, "XS");
     const std::string profit =
         orZero(db.getSqlValue("select sum(a.pos_zje-a.pos_sl*b.g_pjjj) as lr from jxc_posxssp "
@@ -235,6 +227,11 @@ void postSaleDocument(PosContext& ctx, const std::string& number) {
         "jxc_ckxx d where a.u_sn=b.u_sn and a.kh_sn=c.kh_sn and a.ck_sn=d.ck_sn and "
         "a.gl_djh=" +
         n);
+    // Without its salesperson, customer or warehouse row the document would be
+    // booked half: the sale is refused and, inside the posting, rolled back.
+    if (q.isEmpty())
+        throw PostingRefused(
+            "该单据的导购员、客户或仓库资料不存在，不能结账！\r\n\r\n请选择导购员后重新结账。");
     std::string due = orZero(q.fieldText("ls_yfje")), paid = orZero(q.fieldText("ls_sfje"));
     const std::string invoiced = orZero(q.fieldText("ls_fpje")), invoiceNo = q.fieldText("ls_fpno");
     const std::string customer = q.fieldText("kh_sn"), salesperson = q.fieldText("u_sn");
